@@ -40,11 +40,13 @@ struct QueueEntry {
     std::uint8_t x;
     std::uint8_t y;
     std::int16_t distance; // steps from the start
+    bool operator==(const QueueEntry&) const = default;
 };
 
 struct PathStep {
     std::uint8_t x;
     std::uint8_t y;
+    bool operator==(const PathStep&) const = default;
 };
 
 // Room for every square plus the start's second entry (the flood finds the start again at
