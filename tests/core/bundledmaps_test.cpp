@@ -52,3 +52,41 @@ TEST(BundledMaps, DefaultMapIsWalledAllRoundAndOpenInside)
     EXPECT_EQ(TestMaps::search(TestMaps::at(5, 5), TestMaps::at(87, 87)), 0);
     EXPECT_EQ(pathlength, 82);
 }
+
+TEST(BundledMaps, EverySampleIsWalledAllRoundAndConnectsTheDefaultStartAndFinish)
+{
+    int samples = 0;
+    for (const auto& entry : fs::directory_iterator(BUNDLED_MAPS_DIR)) {
+        if (entry.path().extension() != ".map" || entry.path().filename() == "blankmap.map")
+            continue;
+        ++samples;
+        std::string why;
+        ASSERT_TRUE(loadmap(entry.path().string(), &why)) << entry.path() << ": " << why;
+        for (int i = 0; i <= GridLast; ++i) {
+            ASSERT_EQ(MapGrid(i, 0).passable, Wall) << entry.path();
+            ASSERT_EQ(MapGrid(i, GridLast).passable, Wall) << entry.path();
+            ASSERT_EQ(MapGrid(0, i).passable, Wall) << entry.path();
+            ASSERT_EQ(MapGrid(GridLast, i).passable, Wall) << entry.path();
+        }
+        EXPECT_EQ(TestMaps::search(TestMaps::at(5, 5), TestMaps::at(87, 87)), 0) << entry.path();
+    }
+    EXPECT_GE(samples, 4);
+}
+
+TEST(BundledMaps, DiagonalSampleIsCrossedBetweenWallsThatTouchAtTheirCorners)
+{
+    std::string why;
+    ASSERT_TRUE(loadmap(std::string(BUNDLED_MAPS_DIR) + "/diagonal.map", &why)) << why;
+    TestMaps::search(TestMaps::at(5, 5), TestMaps::at(87, 87));
+    // The wall runs along x + y = 100; the route must step from one side of it straight to the other.
+    int crossings = 0;
+    for (std::size_t k = 1; k < PathSteps.size(); ++k) {
+        const int before = PathSteps[k - 1].x + PathSteps[k - 1].y, after = PathSteps[k].x + PathSteps[k].y;
+        if (before == GridLast - 1 && after == GridLast + 1) {
+            ++crossings;
+            EXPECT_EQ(MapGrid(PathSteps[k].x, PathSteps[k - 1].y).passable, Wall);
+            EXPECT_EQ(MapGrid(PathSteps[k - 1].x, PathSteps[k].y).passable, Wall);
+        }
+    }
+    EXPECT_EQ(crossings, 1);
+}
