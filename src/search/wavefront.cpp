@@ -1,7 +1,9 @@
 // The breadth-first flood. It runs on every search and on every reload of the map, and its time
-// is shown to the user, so the inner loop is kept lean: squares away from the edge use fixed
-// index offsets with no bounds checks, and only edge squares pay for them.
-#include <algorithm>
+// is shown to the user, so the inner loop is kept lean: the flood works on locals and writes the
+// shared records back once, squares away from the edge test their eight neighbours unrolled at
+// fixed index offsets with no bounds checks, and only edge squares pay for the checks.
+#include <bit>
+#include <cstring>
 
 #include "search/search.h"
 
@@ -9,70 +11,96 @@ namespace Routeseer {
 
 namespace {
 
-constexpr std::array<int, NeighbourCount> neighbourOffsets()
-{
-    std::array<int, NeighbourCount> offsets{};
-    for (int i = 0; i < NeighbourCount; ++i)
-        offsets[i] = NeighbourDx[i] + GridSide * NeighbourDy[i];
-    return offsets;
-}
-constexpr std::array<int, NeighbourCount> NeighbourOffsets = neighbourOffsets();
-
 int squareIndex(int x, int y) { return x + GridSide * y; }
-
-// Discovers one square. The queue has room for every square plus the start's second entry, and
-// a square is discovered only while its distance is 0, so the append never overflows.
-inline bool discover(std::int16_t* distances, int index, int x, int y, std::int16_t distance, int targetIndex)
-{
-    distances[index] = distance;
-    NodeQueue[++queuetail] = QueueEntry{static_cast<std::uint8_t>(x), static_cast<std::uint8_t>(y), distance};
-    if (index != targetIndex)
-        return false;
-    pathfound = True;
-    pathlength = distance;
-    return true;
-}
-
-inline void expand(const QueueEntry& entry, int targetIndex)
-{
-    std::int16_t* const distances = &DistanceGrid(0, 0);
-    const int x = entry.x;
-    const int y = entry.y;
-    const auto distance = static_cast<std::int16_t>(entry.distance + 1);
-
-    if (x >= 1 && x < GridLast && y >= 1 && y < GridLast) {
-        const int here = squareIndex(x, y);
-        for (int i = 0; i < NeighbourCount; ++i) {
-            const int index = here + NeighbourOffsets[i];
-            if (distances[index] == Unreached &&
-                discover(distances, index, x + NeighbourDx[i], y + NeighbourDy[i], distance, targetIndex))
-                return;
-        }
-        return;
-    }
-    // On the edge a neighbour off the map is passed over like a wall.
-    for (int i = 0; i < NeighbourCount; ++i) {
-        const int nx = x + NeighbourDx[i];
-        const int ny = y + NeighbourDy[i];
-        if (!onMap(nx, ny))
-            continue;
-        const int index = squareIndex(nx, ny);
-        if (distances[index] == Unreached && discover(distances, index, nx, ny, distance, targetIndex))
-            return;
-    }
-}
 
 int targetIndexOf(const PathStep& target)
 {
     return onMap(target.x, target.y) ? squareIndex(target.x, target.y) : -1;
 }
 
+class Wavefront {
+public:
+    explicit Wavefront(const PathStep& target)
+        : distances(&DistanceGrid(0, 0)), tail(queuetail), targetIndex(targetIndexOf(target))
+    {
+    }
+
+    // Expands one entry; true when the target was discovered. Inlined into the flood's loop so
+    // that the tail stays in a register.
+    [[gnu::always_inline]] bool expand(const QueueEntry& entry)
+    {
+        const int x = entry.x;
+        const int y = entry.y;
+        const auto distance = static_cast<std::int16_t>(entry.distance + 1);
+        if (x >= 1 && x < GridLast && y >= 1 && y < GridLast) {
+            const int here = squareIndex(x, y);
+            return inner<0>(here, x, y, distance) || inner<1>(here, x, y, distance) ||
+                   inner<2>(here, x, y, distance) || inner<3>(here, x, y, distance) ||
+                   inner<4>(here, x, y, distance) || inner<5>(here, x, y, distance) ||
+                   inner<6>(here, x, y, distance) || inner<7>(here, x, y, distance);
+        }
+        // On the edge a neighbour off the map is passed over like a wall.
+        for (int i = 0; i < NeighbourCount; ++i) {
+            const int nx = x + NeighbourDx[i];
+            const int ny = y + NeighbourDy[i];
+            if (onMap(nx, ny) && distances[squareIndex(nx, ny)] == Unreached &&
+                discover(squareIndex(nx, ny), nx, ny, distance))
+                return true;
+        }
+        return false;
+    }
+
+    int queued() const { return tail; }
+
+    // Hands the flood's results back to the shared records.
+    bool finish(bool found) const
+    {
+        queuetail = tail;
+        if (found) {
+            pathfound = True;
+            pathlength = NodeQueue[tail].distance;
+        }
+        return found;
+    }
+
+private:
+    // One branch per direction, so each is predicted on its own.
+    template <int I> [[gnu::always_inline]] bool inner(int here, int x, int y, std::int16_t distance)
+    {
+        constexpr int offset = NeighbourDx[I] + GridSide * NeighbourDy[I];
+        return distances[here + offset] == Unreached &&
+               discover(here + offset, x + NeighbourDx[I], y + NeighbourDy[I], distance);
+    }
+
+    // The queue has room for every square plus the start's second entry, and a square is
+    // discovered only while its distance is 0, so the append never overflows.
+    [[gnu::always_inline]] bool discover(int index, int x, int y, std::int16_t distance)
+    {
+        distances[index] = distance;
+        NodeQueue[++tail] = QueueEntry{static_cast<std::uint8_t>(x), static_cast<std::uint8_t>(y), distance};
+        return index == targetIndex;
+    }
+
+    std::int16_t* distances;
+    int tail;
+    int targetIndex;
+};
+
 } // namespace
 
 void resetSearch(const PathStep& start)
 {
-    for (QueueEntry& entry : NodeQueue)
-        entry.distance = 0;
+    // Only the distances are cleared: what earlier searches left in x and y stays. Done a whole
+    // entry at a time, which the compiler can widen.
+    static_assert(sizeof(QueueEntry) == sizeof(std::uint32_t) && std::endian::native == std::endian::little);
+    constexpr std::uint32_t keepPlace = 0x0000FFFF; // x and y, the low two bytes
+    auto* const entries = reinterpret_cast<unsigned char*>(NodeQueue.data());
+    for (std::size_t i = 0; i < NodeQueue.size(); ++i) {
+        std::uint32_t entry;
+        std::memcpy(&entry, entries + i * sizeof entry, sizeof entry);
+        entry &= keepPlace;
+        std::memcpy(entries + i * sizeof entry, &entry, sizeof entry);
+    }
     std::int16_t* const distances = &DistanceGrid(0, 0);
     const MapSquare* const squares = &MapGrid(0, 0);
     for (int i = 0; i < SquareCount; ++i)
@@ -83,17 +111,19 @@ void resetSearch(const PathStep& start)
     NodeQueue[0] = QueueEntry{start.x, start.y, 0};
 }
 
-void expandnode(const QueueEntry& entry, const PathStep& target) { expand(entry, targetIndexOf(target)); }
+void expandnode(const QueueEntry& entry, const PathStep& target)
+{
+    Wavefront wave(target);
+    wave.finish(wave.expand(entry));
+}
 
 bool flood(const PathStep& target)
 {
-    const int targetIndex = targetIndexOf(target);
-    for (int next = 0; next <= queuetail; ++next) {
-        expand(NodeQueue[next], targetIndex);
-        if (pathfound)
-            return true;
-    }
-    return false;
+    Wavefront wave(target);
+    for (int next = 0; next <= wave.queued(); ++next)
+        if (wave.expand(NodeQueue[next]))
+            return wave.finish(true);
+    return wave.finish(false);
 }
 
 } // namespace Routeseer
