@@ -1,0 +1,155 @@
+// The program's one window. This declaration is the table of contents of the whole user
+// interface: every control, every handler and the window's own variables, grouped by the part of
+// the program that defines them; each group's comment names the file that holds its definitions.
+#pragma once
+
+#include <QMainWindow>
+#include <cstdint>
+
+#include "map/routeseer.h"
+
+class MapCanvas;
+class QAction;
+class QCheckBox;
+class QCloseEvent;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QPushButton;
+class QScrollBar;
+
+class Form1 : public QMainWindow {
+    Q_OBJECT
+
+  public:
+    // Builds every control and menu in its state at start; the window shows in Form_Load.
+    Form1();
+
+    // Controls on the window, in tab order (app/form1controls.cpp). The four bars, File1,
+    // Command6 and Text1 start hidden.
+    MapCanvas* Picture1 = nullptr;
+    QPushButton* Command1 = nullptr;
+    QGroupBox* Frame1 = nullptr;
+    QLineEdit* Text1 = nullptr;
+    QGroupBox* Frame2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QScrollBar* HScroll1 = nullptr; // horizontal, above the map: start column
+    QScrollBar* HScroll2 = nullptr; // vertical, left of the map: start row
+    QScrollBar* VScroll1 = nullptr; // vertical, right of the map: finish row
+    QScrollBar* VScroll2 = nullptr; // horizontal, below the map: finish column
+    QListWidget* File1 = nullptr;
+    QPushButton* Command6 = nullptr;
+
+    // Inside Frame1 "Options": the four option boxes, and four command buttons that lie below
+    // the frame's visible area and are never shown; their handlers are commands of the menus.
+    QCheckBox* Check1 = nullptr;
+    QCheckBox* Check2 = nullptr;
+    QCheckBox* Check3 = nullptr;
+    QCheckBox* Check4 = nullptr;
+    QPushButton* Command4 = nullptr;
+    QPushButton* Command5 = nullptr;
+    QPushButton* Command2 = nullptr;
+    QPushButton* Command3 = nullptr;
+
+    // Inside Frame2 "Path Statistics".
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+
+    // The menu bar, left to right, each menu's items in order (app/form1menus.cpp, which also
+    // connects each item to its handler). The search
+    // menu keeps its historical name, which is also the name of the search module's namespace.
+    QMenu* File = nullptr;
+    QAction* Load = nullptr;
+    QAction* Save = nullptr;
+    QAction* Quit = nullptr;
+    QMenu* Routeseer = nullptr;
+    QAction* go = nullptr;
+    QAction* clearpaths = nullptr;
+    QAction* Clearwalls = nullptr;
+    QAction* movepoints = nullptr;
+    QMenu* extras = nullptr;
+    QAction* noise = nullptr;
+    QAction* blocks = nullptr;
+    QAction* invert = nullptr;
+    QMenu* delay = nullptr;
+    QAction* normal = nullptr;
+    QAction* Slow = nullptr;
+    QAction* tectonic = nullptr;
+
+    // The window's own variables: the search's two ends and the pause after each animation step.
+    ::Routeseer::PathStep startpoint{};
+    ::Routeseer::PathStep finishpoint{};
+    std::int16_t delayms = 0;
+
+    // Map display (view/painters.cpp): the only way a square gets its colour. X and Y are the
+    // cell's top-left corner in picture pixels; the cell's grid lines are left alone.
+    void colorsquare(const std::int16_t& X, const std::int16_t& Y, const std::int16_t& increment);
+    void colorsquaregreen(const std::int16_t& X, const std::int16_t& Y);
+    void colorsquareblue(const std::int16_t& X, const std::int16_t& Y);
+    void colorsquareyellow(const std::int16_t& X, const std::int16_t& Y);
+
+    // Map display (view/redraw.cpp): the start-up load, the clean redraw and its menu item.
+    void Form_Load();
+    void Command3_Click();
+    void clearpaths_Click();
+
+    // Path search (search/searchcommand.cpp): "Pathfind!" and "Go!".
+    void Command1_Click();
+    void go_Click();
+
+    // Wall drawing and the distance readout (edit/walldrawing.cpp).
+    void Picture1_MouseMove(std::int16_t Button, std::int16_t Shift, float X, float Y);
+    void Check1_Click();
+
+    // Start and finish placement (edit/pointplacement.cpp).
+    void HScroll1_Change();
+    void HScroll2_Change();
+    void VScroll1_Change();
+    void VScroll2_Change();
+    void movepoints_Click();
+
+    // Map generators and the wall reset (edit/generators.cpp).
+    void noise_Click();
+    void blocks_Click();
+    void invert_Click();
+    void Command2_Click();
+    void Clearwalls_Click();
+
+    // Map file dialogs (app/filedialogs.cpp).
+    void Command4_Click();
+    void Command5_Click();
+    void Command6_Click();
+    void File1_DblClick();
+    void Save_Click();
+    void Load_Click();
+
+    // Options, delay modes and quit (app/options.cpp).
+    void normal_Click();
+    void Slow_Click();
+    void tectonic_Click();
+    void Quit_Click();
+
+  protected:
+    // Closing the window (app/options.cpp).
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    // Start and finish placement (edit/pointplacement.cpp): shows or hides the four bars.
+    void showpointbars(const std::int16_t& visible);
+
+    // Map display helpers shared by every redraw (view/redraw.cpp).
+    void drawGrid();
+    void paintMarkers();
+    void paintWalls();
+    void loadDefaultMap();
+
+    // Construction: controls (app/form1controls.cpp), menus with their handlers
+    // (app/form1menus.cpp), the controls' events to their handlers (app/form1wiring.cpp).
+    void createControls();
+    void createFrameControls();
+    void arrangeTabOrder();
+    void createMenus();
+    void connectHandlers();
+};

@@ -1,0 +1,16 @@
+// routeseer: the program starts its one window on the default map and runs until it is closed.
+#include <QApplication>
+
+#include "app/appearance.h"
+#include "app/form1.h"
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("routeseer"));
+    applyAppearance();
+
+    Form1 window;
+    window.Form_Load();
+    return QApplication::exec();
+}

@@ -1,0 +1,76 @@
+#include "platform/qtboxes.h"
+
+#include <QGuiApplication>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QScreen>
+
+#include "platform/platform.h"
+
+namespace Platform {
+
+namespace {
+
+BoxAnswerer answerer;
+
+bool nobodyCanSeeBoxes()
+{
+    const QString platform = QGuiApplication::platformName();
+    return platform == QLatin1String("offscreen") || platform == QLatin1String("minimal");
+}
+
+// The test's answer, if a test answers this box.
+std::optional<BoxAnswer> answerFromTest(const Box& box)
+{
+    if (answerer)
+        return answerer(box);
+    if (nobodyCanSeeBoxes())
+        qFatal("A modal box opened with nobody to answer it: \"%s\" (%s)", qPrintable(box.text),
+               qPrintable(box.caption));
+    return std::nullopt;
+}
+
+bool showButtonBox(const Box& box, QMessageBox::StandardButtons buttons)
+{
+    if (const std::optional<BoxAnswer> answer = answerFromTest(box))
+        return answer->accepted;
+    QMessageBox dialog(QMessageBox::NoIcon, box.caption, box.text, buttons);
+    return dialog.exec() == (buttons.testFlag(QMessageBox::Yes) ? QMessageBox::Yes : QMessageBox::Ok);
+}
+
+} // namespace
+
+void showMessage(const std::string& text)
+{
+    showButtonBox(
+        Box{BoxKind::Message, QString::fromStdString(text), QString::fromUtf8(ApplicationTitle), {}, {}},
+        QMessageBox::Ok);
+}
+
+bool askYesNo(const QString& text, const QString& caption)
+{
+    return showButtonBox(Box{BoxKind::YesNo, text, caption, {}, {}}, QMessageBox::Yes | QMessageBox::No);
+}
+
+QString askText(const QString& prompt, const QString& caption, const QString& defaultText, QPoint topLeft)
+{
+    const Box box{BoxKind::Input, prompt, caption, defaultText, topLeft};
+    if (const std::optional<BoxAnswer> answer = answerFromTest(box))
+        return answer->accepted ? answer->text : QString();
+    QInputDialog dialog;
+    dialog.setWindowTitle(caption);
+    dialog.setLabelText(prompt);
+    dialog.setTextValue(defaultText);
+    dialog.move(topLeft);
+    return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
+}
+
+QSize screenSize()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->size() : QSize();
+}
+
+void setBoxAnswerer(BoxAnswerer newAnswerer) { answerer = std::move(newAnswerer); }
+
+} // namespace Platform

@@ -1,0 +1,40 @@
+// The map's drawing surface, Picture1. Its image is its memory: whatever was drawn stays until it
+// is drawn over or cleared, while the window is covered or minimised, and it is shown pixel for
+// pixel (whole device pixels, never smoothed) on screens of any density.
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+#include <cstdint>
+
+class MapCanvas : public QWidget {
+    Q_OBJECT
+
+  public:
+    explicit MapCanvas(QWidget* parent = nullptr);
+
+    // Erases everything to the background colour.
+    void clear();
+    // Draws a straight line in picture pixels. The end point itself is not drawn, so the painters'
+    // four lines from X + 1 to X + 5 cover exactly the inside of a cell.
+    void line(QPoint from, QPoint to, QRgb colour);
+
+    // What is drawn, one pixel per picture pixel.
+    const QImage& image() const { return picture; }
+
+  signals:
+    // A pointer move in the handler's terms: buttons held (1 left, 2 right, 4 middle), keys held
+    // (1 Shift, 2 Ctrl, 4 Alt) and the position in picture pixels. While a button is held the
+    // picture keeps reporting moves outside itself, with coordinates beyond 0..500.
+    void mouseMoved(std::int16_t button, std::int16_t shift, float x, float y);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+  private:
+    void markChanged(const QRect& pixels);
+
+    QImage picture;
+    QRect changed; // what was drawn since the last repaint
+};
