@@ -1,0 +1,134 @@
+#include "guitest.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+#include "app/appearance.h"
+#include "app/programfiles.h"
+#include "view/mapcanvas.h"
+#include "view/mapgeometry.h"
+
+namespace GuiTest {
+
+using Platform::Box;
+using Platform::BoxKind;
+
+std::unique_ptr<Form1> createWindow()
+{
+    applyAppearance();
+    return std::make_unique<Form1>();
+}
+
+std::unique_ptr<Form1> startProgram()
+{
+    auto window = createWindow();
+    window->Form_Load();
+    return window;
+}
+
+QRgb pixel(const Form1& window, int x, int y) { return window.Picture1->image().pixel(x, y) | 0xff000000u; }
+
+std::optional<QRgb> insideColour(const Form1& window, int x, int y)
+{
+    const int left = MapView::CellSize * x + 1;
+    const int top = MapView::CellSize * y + 1;
+    const QRgb first = pixel(window, left, top);
+    for (int dy = 0; dy < MapView::CellSize - 1; ++dy)
+        for (int dx = 0; dx < MapView::CellSize - 1; ++dx)
+            if (pixel(window, left + dx, top + dy) != first)
+                return std::nullopt;
+    return first;
+}
+
+QString describe(QRgb colour)
+{
+    return QStringLiteral("rgb(%1, %2, %3)").arg(qRed(colour)).arg(qGreen(colour)).arg(qBlue(colour));
+}
+
+QString describe(std::optional<QRgb> colour) { return colour ? describe(*colour) : QStringLiteral("mixed"); }
+
+namespace {
+
+const char* kindName(BoxKind kind)
+{
+    switch (kind) {
+    case BoxKind::Message:
+        return "message box";
+    case BoxKind::YesNo:
+        return "Yes/No box";
+    case BoxKind::Input:
+        return "input box";
+    }
+    return "box";
+}
+
+} // namespace
+
+ModalBoxes::ModalBoxes()
+{
+    Platform::setBoxAnswerer([this](const Box& box) { return std::optional(answer(box)); });
+}
+
+ModalBoxes::~ModalBoxes()
+{
+    Platform::setBoxAnswerer({});
+    if (!answers.empty() && !QTest::currentTestFailed())
+        QTest::qFail(qPrintable(QStringLiteral("%1 answer(s) left for boxes that never opened; the next was "
+                                               "for a %2")
+                                    .arg(answers.size())
+                                    .arg(QString::fromLatin1(kindName(answers.front().kind)))),
+                     __FILE__, __LINE__);
+}
+
+void ModalBoxes::answerOk(WhileOpen whileOpen) { queue(BoxKind::Message, true, {}, std::move(whileOpen)); }
+void ModalBoxes::answerYes(WhileOpen whileOpen) { queue(BoxKind::YesNo, true, {}, std::move(whileOpen)); }
+void ModalBoxes::answerNo(WhileOpen whileOpen) { queue(BoxKind::YesNo, false, {}, std::move(whileOpen)); }
+
+void ModalBoxes::answerText(const QString& typed, WhileOpen whileOpen)
+{
+    queue(BoxKind::Input, true, typed, std::move(whileOpen));
+}
+
+void ModalBoxes::answerCancel(WhileOpen whileOpen) { queue(BoxKind::Input, false, {}, std::move(whileOpen)); }
+
+void ModalBoxes::queue(BoxKind kind, bool accepted, const QString& text, WhileOpen whileOpen)
+{
+    answers.push_back(Answer{kind, Platform::BoxAnswer{accepted, text}, std::move(whileOpen)});
+}
+
+Platform::BoxAnswer ModalBoxes::answer(const Box& box)
+{
+    boxes.push_back(box);
+    const QString seen = QStringLiteral("%1 \"%2\"").arg(QString::fromLatin1(kindName(box.kind)), box.text);
+    if (answers.empty()) {
+        QTest::qFail(qPrintable(QStringLiteral("unexpected %1").arg(seen)), __FILE__, __LINE__);
+        return {};
+    }
+    Answer next = std::move(answers.front());
+    answers.pop_front();
+    if (next.kind != box.kind) {
+        QTest::qFail(qPrintable(QStringLiteral("expected a %1, got a %2")
+                                    .arg(QString::fromLatin1(kindName(next.kind)), seen)),
+                     __FILE__, __LINE__);
+        return {};
+    }
+    if (next.whileOpen)
+        next.whileOpen(box);
+    return next.answer;
+}
+
+ProgramFolder::ProgramFolder()
+{
+    const QDir bundled(QCoreApplication::applicationDirPath());
+    for (const QString& map : bundled.entryList({QStringLiteral("*.map")}, QDir::Files))
+        QFile::copy(bundled.filePath(map), folder.filePath(map));
+    ProgramFiles::useFolder(folder.path());
+}
+
+ProgramFolder::~ProgramFolder() { ProgramFiles::useFolder({}); }
+
+QString ProgramFolder::path(const QString& fileName) const { return folder.filePath(fileName); }
+
+} // namespace GuiTest
