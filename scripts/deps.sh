@@ -7,7 +7,7 @@ packages=(
   qt6-base-dev libgl-dev
   libgtest-dev googletest libbenchmark-dev libboost-graph-dev
   xvfb xauth x11-utils imagemagick xdotool
-  fonts-dejavu-core
+  fonts-dejavu-core fonts-dejavu-extra
 )
 
 missing=()
