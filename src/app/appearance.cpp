@@ -1,6 +1,7 @@
 #include "app/appearance.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QStyleFactory>
 
 QFont applicationFont()
@@ -8,6 +9,11 @@ QFont applicationFont()
     QFont font(QString::fromLatin1(ApplicationFontFamily));
     font.setPixelSize(ApplicationFontPixels);
     return font;
+}
+
+void chooseScreenScaling()
+{
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
 }
 
 void applyAppearance()

@@ -11,5 +11,9 @@ inline constexpr int ApplicationFontPixels = 10;
 
 QFont applicationFont();
 
+// Rounds a screen's scale to a whole number, so that each map pixel becomes an equal square block
+// of device pixels; call before the application object exists.
+void chooseScreenScaling();
+
 // Sets the style and the font for every window; call once the application object exists.
 void applyAppearance();

@@ -10,6 +10,7 @@
 
 #include "app/form1.h"
 #include "view/mapcanvas.h"
+#include "view/mapgeometry.h"
 
 namespace {
 
@@ -19,39 +20,38 @@ constexpr int BarHighest = 97;
 constexpr int StartCoordinate = 5;
 constexpr int FinishCoordinate = 87;
 
+// Names the control, places it, and gives it the name screen readers say and its tool tip.
 template <class Control>
-Control* place(Control* control, const char* name, QRect geometry, const QString& accessibleName)
+Control* place(Control* control, const char* name, QRect geometry, const QString& accessibleName,
+               const char* tip = "")
 {
     control->setObjectName(QString::fromLatin1(name));
     control->setGeometry(geometry);
     control->setAccessibleName(accessibleName);
+    control->setToolTip(QString::fromUtf8(tip));
     return control;
 }
 
 QPushButton* button(QWidget* parent, const char* name, const char* text, QRect geometry, const char* tip = "")
 {
     const QString caption = QString::fromUtf8(text);
-    auto* button = place(new QPushButton(caption, parent), name, geometry, caption);
-    button->setToolTip(QString::fromUtf8(tip));
-    return button;
+    return place(new QPushButton(caption, parent), name, geometry, caption, tip);
 }
 
 QCheckBox* checkBox(QWidget* parent, const char* name, const char* text, QRect geometry, bool ticked,
                     const char* tip)
 {
     const QString caption = QString::fromUtf8(text);
-    auto* box = place(new QCheckBox(caption, parent), name, geometry, caption);
+    auto* box = place(new QCheckBox(caption, parent), name, geometry, caption, tip);
     box->setChecked(ticked);
-    box->setToolTip(QString::fromUtf8(tip));
     return box;
 }
 
 QLabel* label(QWidget* parent, const char* name, const char* text, QRect geometry, const char* tip = "")
 {
     const QString caption = QString::fromUtf8(text);
-    auto* label = place(new QLabel(caption, parent), name, geometry, caption);
+    auto* label = place(new QLabel(caption, parent), name, geometry, caption, tip);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setToolTip(QString::fromUtf8(tip));
     return label;
 }
 
@@ -82,7 +82,8 @@ QScrollBar* bar(QWidget* parent, const char* name, Qt::Orientation orientation, 
 void Form1::createControls()
 {
     QWidget* client = centralWidget();
-    Picture1 = place(new MapCanvas(client), "Picture1", {14, 14, 501, 501}, QStringLiteral("Map"));
+    Picture1 = place(new MapCanvas(client), "Picture1", {14, 14, MapView::PictureSide, MapView::PictureSide},
+                     QStringLiteral("Map"));
 
     Command1 = button(client, "Command1", "Pathfind!", {546, 273, 225, 50},
                       "Click here to make the algorithm find a path from the startpoint to the endpoint.");

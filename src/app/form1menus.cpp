@@ -53,11 +53,11 @@ void Form1::createMenus()
           {&Form1::Slow, "Slow", "Medium", &Form1::Slow_Click},
           {&Form1::tectonic, "tectonic", "Very Slow", &Form1::tectonic_Click}}},
     };
-    for (const Menu& spec : menus) {
-        QMenu* menu = menuBar()->addMenu(QString::fromUtf8(spec.caption));
-        menu->setObjectName(QString::fromLatin1(spec.name));
-        this->*spec.menu = menu;
-        for (const MenuItem& item : spec.items) {
+    for (const Menu& entry : menus) {
+        QMenu* menu = menuBar()->addMenu(QString::fromUtf8(entry.caption));
+        menu->setObjectName(QString::fromLatin1(entry.name));
+        this->*entry.menu = menu;
+        for (const MenuItem& item : entry.items) {
             QAction* action = menu->addAction(QString::fromUtf8(item.caption));
             action->setObjectName(QString::fromLatin1(item.name));
             connect(action, &QAction::triggered, this, item.handler);

@@ -6,6 +6,7 @@
 
 int main(int argc, char* argv[])
 {
+    chooseScreenScaling();
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("routeseer"));
     applyAppearance();

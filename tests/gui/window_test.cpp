@@ -137,7 +137,7 @@ class WindowTest : public QObject {
         QVERIFY2(!control->accessibleName().isEmpty(), "every control has an accessible name");
     }
 
-    void optionsAndStatisticsStartAsDesigned()
+    void optionsAndStatisticsInTheirStartState()
     {
         QVERIFY(!window->Check1->isChecked());
         QVERIFY(window->Check2->isChecked());
