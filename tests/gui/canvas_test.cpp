@@ -1,5 +1,4 @@
 // The map picture: its two drawing operations, its memory, its crisp scaling and its mouse moves.
-#include <QMouseEvent>
 #include <QScreen>
 #include <QTest>
 #include <functional>
@@ -185,17 +184,15 @@ class CanvasTest : public QObject {
         QFETCH(QPointF, position);
         QFETCH(int, button);
         QFETCH(int, shift);
-        MapCanvas canvas;
-        canvas.show();
-        QVERIFY(canvas.hasMouseTracking());
+        const auto window = GuiTest::createWindow();
+        window->show();
+        QVERIFY(window->Picture1->hasMouseTracking());
         std::vector<Move> moves;
-        connect(&canvas, &MapCanvas::mouseMoved, &canvas,
+        connect(window->Picture1, &MapCanvas::mouseMoved, window.get(),
                 [&moves](std::int16_t b, std::int16_t s, float x, float y) {
                     moves.push_back({b, s, x, y});
                 });
-        QMouseEvent event(QEvent::MouseMove, position, canvas.mapToGlobal(position), Qt::NoButton,
-                          Qt::MouseButtons(buttons), Qt::KeyboardModifiers(keys));
-        QCoreApplication::sendEvent(&canvas, &event);
+        GuiTest::moveMouseOverMap(*window, position, Qt::MouseButtons(buttons), Qt::KeyboardModifiers(keys));
         QCOMPARE(moves.size(), std::size_t(1));
         QCOMPARE(int(moves[0].button), button);
         QCOMPARE(int(moves[0].shift), shift);

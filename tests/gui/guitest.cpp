@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QMouseEvent>
 #include <QTest>
 
 #include "app/appearance.h"
@@ -40,6 +41,12 @@ std::optional<QRgb> insideColour(const Form1& window, int x, int y)
             if (pixel(window, left + dx, top + dy) != first)
                 return std::nullopt;
     return first;
+}
+
+void moveMouseOverMap(Form1& window, QPointF at, Qt::MouseButtons buttons, Qt::KeyboardModifiers keys)
+{
+    QMouseEvent move(QEvent::MouseMove, at, window.Picture1->mapToGlobal(at), Qt::NoButton, buttons, keys);
+    QCoreApplication::sendEvent(window.Picture1, &move);
 }
 
 QString describe(QRgb colour)

@@ -2,6 +2,7 @@
 // pixels, a program folder of the test's own, and answers to the modal boxes handlers open.
 #pragma once
 
+#include <QPointF>
 #include <QRgb>
 #include <QString>
 #include <QTemporaryDir>
@@ -25,6 +26,11 @@ std::unique_ptr<Form1> startProgram();
 QRgb pixel(const Form1& window, int x, int y);
 // The colour filling the inside of square (x, y), or nothing when its 16 pixels differ.
 std::optional<QRgb> insideColour(const Form1& window, int x, int y);
+// A pointer move over the map picture as the window system delivers it: the position in picture
+// pixels (outside 0..500 too, as while a button is held), with these buttons and keys held.
+void moveMouseOverMap(Form1& window, QPointF at, Qt::MouseButtons buttons = Qt::NoButton,
+                      Qt::KeyboardModifiers keys = Qt::NoModifier);
+
 // "rgb(0, 100, 0)", for failure messages.
 QString describe(QRgb colour);
 QString describe(std::optional<QRgb> colour);
