@@ -1,0 +1,107 @@
+#!/usr/bin/env bash
+# Loads a sample map as a person does, on the X server in DISPLAY: "Load Map" from the File menu,
+# a click in the load list and the key "m" to choose maze.map, a double-click on it, OK on the box
+# that announces the load. Checks on screenshots that the box comes before the maze, and that the
+# maze's walls are then painted over the default map. load_map.sh PROGRAM MAPS_FOLDER OUTPUT_FOLDER
+set -euo pipefail
+
+program=$1
+maps=$2
+out=$3
+shot="$out/load-screen.png"
+# shellcheck source-path=SCRIPTDIR
+source "$(dirname "$0")/mapscreen.sh"
+
+# A program folder of the test's own, holding just the bundled maps, so the list is known.
+folder="$out/load-program"
+rm -rf "$folder"
+mkdir -p "$folder"
+cp "$program" "$maps"/*.map "$folder"
+maze="$folder/maze.map"
+
+start_program "$folder/$(basename "$program")" "$out/load.log"
+
+# Squares of two rows of the maze: walls between its cells and open cells and passages.
+passable() { od -An -t d2 -j $((10 * ($1 + 101 * $2))) -N 2 "$maze" | tr -d ' '; }
+maze_walls=() maze_open=()
+for y in 50 51; do
+  for x in $(seq 1 3 99); do
+    if [[ $(passable "$x" "$y") == 0 ]]; then maze_walls+=("$x $y"); else maze_open+=("$x $y"); fi
+  done
+done
+((${#maze_walls[@]} >= 5 && ${#maze_open[@]} >= 5)) || { echo "maze.map is not a maze"; exit 1; }
+
+# square_checks COLOUR WHAT SQUARES...: one check inside each square.
+square_checks() {
+  local colour=$1 what=$2 square x y
+  shift 2
+  for square in "$@"; do
+    read -r x y <<<"$square"
+    checks+=("$((5 * x + 2)) $((5 * y + 2)) $colour $what ($x, $y)")
+  done
+}
+fail() {
+  echo "$1:"
+  printf '  %s\n' "${failures[@]}"
+  echo "screenshot: $shot"
+  exit 1
+}
+
+# The load list lies at (546, 329) of the client area, the map at (14, 14).
+list_point="$((546 - 14 + 150)) $((329 - 14 + 150))"
+checks=()
+square_checks 192,192,192 "default map: open square, a wall of the maze" "${maze_walls[@]}"
+square_checks 0,100,0 "default map: wall square" "0 50" "50 0"
+screen_shows_checks || fail "the default map is not on the screen"
+read -r left top <<<"$origin"
+client_left=$((left - 14)) client_top=$((top - 14))
+
+# "Load Map" is the first item of the File menu, the menu bar's first title.
+xdotool mousemove $((client_left + 16)) $(((Y + client_top) / 2)) click 1
+sleep 0.5
+xdotool key Down Return
+checks=("$list_point 255,255,255 the open load list")
+screen_shows_checks || fail "the load list did not open"
+
+# Choose maze.map, then find its highlighted row to double-click it.
+list_left=$((client_left + 546)) list_top=$((client_top + 329))
+xdotool mousemove $((list_left + 40)) $((list_top + 8)) click 1
+xdotool type m
+chosen=()
+for _ in $(seq 20); do
+  import -window root "$shot"
+  # Highlighted pixels are clearly blue; the list is otherwise white with black text.
+  mapfile -t chosen < <(convert "$shot" -crop "1x162+$((list_left + 150))+${list_top}" +repage -depth 8 txt:- |
+    awk -F'[,:() ]+' 'NR > 1 && $5 > $3 + 60 { print $2 }')
+  ((${#chosen[@]} > 0)) && break
+  sleep 0.25
+done
+((${#chosen[@]} > 0)) || { echo "no entry of the load list is chosen; screenshot: $shot"; exit 1; }
+row=$((list_top + (chosen[0] + chosen[-1]) / 2))
+xdotool mousemove $((list_left + 60)) "$row" click --repeat 2 --delay 80 1
+
+# The box "Attempted to load maze.map." carries the program's title; it opens before the load.
+box=
+for _ in $(seq 40); do
+  box=$(xdotool search --onlyvisible --name '^Pathfinding Algorithm' | grep -vx "$window" | head -n 1) && break
+  sleep 0.25
+done
+[[ -n $box ]] || { import -window root "$shot"; echo "no box announced the load; screenshot: $shot"; exit 1; }
+import -window root "$shot"
+convert "$shot" -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$out/load-box-open.png"
+checks=()
+square_checks 192,192,192 "while the box is open: not yet a wall" "${maze_walls[@]}"
+check_pixels "$left" "$top" || fail "the maze was painted before its box was answered"
+
+xdotool windowfocus --sync "$box" key Return
+checks=("$list_point 255,255,255 the load list, still open")
+square_checks 0,100,0 "maze wall" "${maze_walls[@]}"
+square_checks 192,192,192 "maze open square" "${maze_open[@]}"
+square_checks 255,255,0 "start, open in the maze" "5 5"
+square_checks 255,255,0 "finish, open in the maze" "87 87"
+screen_shows_checks || fail "the maze's walls are not on the screen as expected"
+if xdotool search --onlyvisible --name '^Pathfinding Algorithm' | grep -qvx "$window"; then
+  echo "the box is still open"; exit 1
+fi
+convert "$shot" -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$out/load-window.png"
+echo "maze.map loaded through the list: ${#checks[@]} pixels as expected; screenshot: $out/load-window.png"

@@ -1,0 +1,59 @@
+# shellcheck shell=bash
+# The real program on the X server in DISPLAY, and its map read off screenshots, for the
+# end-to-end scripts. Sourcing scripts set `shot`, the screenshot file.
+
+# start_program PROGRAM LOG: starts it, stops it when the script exits, and waits for its window;
+# sets program_pid, window and the window's X, Y, WIDTH and HEIGHT.
+start_program() {
+  "$1" >"$2" 2>&1 &
+  program_pid=$!
+  trap 'kill "$program_pid" 2>/dev/null || true' EXIT
+  window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Pathfinding Algorithm' | head -n 1) || {
+    echo "the window did not appear"; cat "$2"; exit 1; }
+  eval "$(xdotool getwindowgeometry --shell "$window")"
+}
+
+# The map's top-left corner is at (14, 14) of the client area, which starts below the menu bar:
+# find it as the top of the map's last vertical grid line, right of every menu title.
+map_origin() {
+  local column=$((X + 14 + 500)) row
+  row=$(convert "$shot" -crop "1x${HEIGHT}+${column}+${Y}" +repage -depth 8 txt:- |
+    awk -F'[,:]' '/#000000/ { print $2; exit }')
+  [[ -n $row ]] && echo "$((X + 14)) $((Y + row))"
+}
+
+# check_pixels LEFT TOP: compares the pixels listed in `checks` ("X Y R,G,B what", in map
+# picture coordinates) with the screenshot; what differs goes to `failures`.
+failures=()
+check_pixels() {
+  local left=$1 top=$2 format="" check x y
+  for check in "${checks[@]}"; do
+    read -r x y _ <<<"$check"
+    x=$((left + x)) y=$((top + y))
+    format+="%[fx:round(255*p{$x,$y}.r)],%[fx:round(255*p{$x,$y}.g)],%[fx:round(255*p{$x,$y}.b)] "
+  done
+  local -a seen
+  read -r -a seen <<<"$(convert "$shot" -format "$format" info:)"
+  failures=()
+  local i=0 expected what
+  for check in "${checks[@]}"; do
+    read -r _ _ expected what <<<"$check"
+    [[ ${seen[i]} == "$expected" ]] || failures+=("$what: got rgb(${seen[i]}), expected rgb($expected)")
+    i=$((i + 1))
+  done
+  ((${#failures[@]} == 0))
+}
+
+# screen_shows_checks: takes screenshots for up to ten seconds until every pixel in `checks` is
+# as expected, since the program paints after the event that asked it to; sets `origin`.
+screen_shows_checks() {
+  for _ in $(seq 40); do
+    import -window root "$shot"
+    if origin=$(map_origin) && check_pixels "${origin% *}" "${origin#* }"; then
+      return 0
+    fi
+    sleep 0.25
+  done
+  [[ -n ${origin:-} ]] || failures=("the map was not found on the screen")
+  return 1
+}
