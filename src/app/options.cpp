@@ -1,28 +1,39 @@
 // The delay modes of the result animation, and quitting.
+#include <QCloseEvent>
+#include <cstdio>
+#include <cstdlib>
+
 #include "app/form1.h"
 
-void Form1::normal_Click()
+namespace {
+
+// The pause after each step of the result animation, in milliseconds.
+constexpr std::int16_t NormalDelay = 0;
+constexpr std::int16_t MediumDelay = 5;
+constexpr std::int16_t VerySlowDelay = 10;
+
+// Ends the program here and now, with status 0. Whatever is still on the call stack, such as an
+// animation waiting in its pause, is abandoned without returning, so it can never touch the closed
+// window; and no destructor runs, so nothing is torn down underneath it either.
+[[noreturn]] void endProgram()
 {
-    // Not built yet.
+    std::fflush(nullptr);
+    std::quick_exit(EXIT_SUCCESS);
 }
 
-void Form1::Slow_Click()
-{
-    // Not built yet.
-}
+} // namespace
 
-void Form1::tectonic_Click()
-{
-    // Not built yet.
-}
+void Form1::normal_Click() { delayms = NormalDelay; }
 
-void Form1::Quit_Click()
-{
-    // Not built yet.
-}
+void Form1::Slow_Click() { delayms = MediumDelay; }
+
+void Form1::tectonic_Click() { delayms = VerySlowDelay; }
+
+void Form1::Quit_Click() { close(); }
 
 void Form1::closeEvent(QCloseEvent* event)
 {
-    // Ending a running animation at once is not built yet; an idle window just closes.
-    QMainWindow::closeEvent(event);
+    // Closing the window is quitting: nothing is saved and nothing is asked.
+    event->accept();
+    endProgram();
 }

@@ -3,9 +3,26 @@
 #include <chrono>
 #include <thread>
 
+#include "platform/pacing.h"
 #include "platform/platform.h"
 
 namespace Platform {
+
+namespace {
+
+PacingWatcher watcher;
+
+// A copy, so a watcher that replaces itself finishes its own call safely.
+bool tellWatcher(Pacing step, int milliseconds)
+{
+    if (const PacingWatcher watching = watcher) {
+        watching(step, milliseconds);
+        return true;
+    }
+    return false;
+}
+
+} // namespace
 
 std::uint32_t GetTickCount()
 {
@@ -17,12 +34,20 @@ std::uint32_t GetTickCount()
 
 void Sleep(int milliseconds)
 {
+    if (tellWatcher(Pacing::Pause, milliseconds))
+        return;
     if (milliseconds <= 0)
         std::this_thread::yield();
     else
         std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
 }
 
-void processEvents() { QCoreApplication::processEvents(); }
+void processEvents()
+{
+    QCoreApplication::processEvents();
+    tellWatcher(Pacing::EventPass, 0);
+}
+
+void setPacingWatcher(PacingWatcher newWatcher) { watcher = std::move(newWatcher); }
 
 } // namespace Platform

@@ -1,12 +1,74 @@
 // The search command: search from the start to the finish, report its time and length, animate the result.
+#include <QCheckBox>
+#include <QLabel>
+
 #include "app/form1.h"
+#include "platform/platform.h"
+#include "view/mapgeometry.h"
+
+using namespace ::Routeseer;
+using MapView::cellCorner;
+
+namespace {
+
+// Ring shades climb from black with every discovery and fall back to black every RingShades.
+constexpr int RingShades = 255;
+
+// A greyed box counts as unticked.
+bool ticked(const QCheckBox& box) { return box.checkState() == Qt::Checked; }
+
+// After every step of the animation: anything the user does now runs, then the pause. The delay
+// is read afresh each time, so a mode chosen during the animation applies from the next step.
+void stepPause(const Form1& window)
+{
+    Platform::processEvents();
+    Platform::Sleep(window.delayms);
+}
+
+void showRings(Form1& window)
+{
+    // Every index of the queue, so a short search still costs one pause per entry. The queue is
+    // read afresh at each index: a search run during a pause continues here with its entries.
+    for (int i = 0; i < NodeQueueSize; ++i) {
+        const QueueEntry entry = NodeQueue[i];
+        // Distance 0: the start's first entry, or one this search never filled.
+        if (entry.distance != Unreached)
+            window.colorsquare(cellCorner(entry.x), cellCorner(entry.y),
+                               static_cast<std::int16_t>(i % RingShades));
+        stepPause(window);
+    }
+}
+
+void showRoute(Form1& window)
+{
+    // The length is taken once, but a search run during a pause may leave a shorter route behind:
+    // the route in place at each step decides where painting stops.
+    const auto bound = static_cast<std::int16_t>(pathlength);
+    for (int k = 0; k <= bound && k < std::ssize(PathSteps); ++k) {
+        const PathStep step = PathSteps[static_cast<std::size_t>(k)];
+        window.colorsquareblue(cellCorner(step.x), cellCorner(step.y));
+        stepPause(window);
+    }
+}
+
+} // namespace
 
 void Form1::Command1_Click()
 {
-    // Not built yet.
+    if (ticked(*Check4))
+        Command3_Click();
+    findpath(startpoint, finishpoint);
+
+    Label1->setText(QStringLiteral("Time to compute: %1 milliseconds").arg(elapsedms));
+    // A failed search leaves no route, so there is no length to report.
+    Label2->setText(PathSteps.empty() ? QStringLiteral("Path length: none")
+                                      : QStringLiteral("Path length: %1").arg(pathlength));
+
+    if (ticked(*Check3))
+        showRings(*this);
+    if (ticked(*Check2))
+        showRoute(*this);
+    paintMarkers();
 }
 
-void Form1::go_Click()
-{
-    // Not built yet.
-}
+void Form1::go_Click() { Command1_Click(); }
