@@ -64,4 +64,6 @@ void Form1::createMenus()
             this->*item.action = action;
         }
     }
+    // The one item whose check mark changes: it says whether the start/finish bars are out.
+    movepoints->setCheckable(true);
 }
