@@ -54,7 +54,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::memset(&MapGrid(0, 0), 0, MapFileBytes);
     std::FILE* file = std::fopen(scratchFile().c_str(), "wb");
     require(file != nullptr, "cannot write the scratch file");
-    require(std::fwrite(data, 1, size, file) == size && std::fclose(file) == 0, "cannot write the scratch file");
+    const bool written = size == 0 || std::fwrite(data, 1, size, file) == size; // no null pointer to fwrite
+    require(std::fclose(file) == 0 && written, "cannot write the scratch file");
 
     std::vector<std::uint8_t> before(MapFileBytes, 0);
     const bool loaded = loadmap(scratchFile());
