@@ -4,6 +4,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QRegion>
+#include <algorithm>
 
 #include "view/mapgeometry.h"
 
@@ -51,15 +52,13 @@ void MapCanvas::line(QPoint from, QPoint to, QRgb colour)
 {
     if (from == to)
         return;
-    QPainter painter(&picture);
     if (from.x() == to.x() || from.y() == to.y()) {
         // Across or down, the line is a row or a column of pixels that stops one short of `to`.
         const QPoint last = to - QPoint(stepTowards(from.x(), to.x()), stepTowards(from.y(), to.y()));
-        const QRect pixels = QRect::span(from, last);
-        painter.fillRect(pixels, QColor(colour));
-        markChanged(pixels);
+        fill(QRect::span(from, last), colour);
         return;
     }
+    QPainter painter(&picture);
     // Qt draws both ends of a line; clip the end point away.
     painter.setClipRegion(QRegion(picture.rect()) - QRegion(QRect(to, QSize(1, 1))));
     painter.setPen(QColor(colour));
@@ -67,10 +66,37 @@ void MapCanvas::line(QPoint from, QPoint to, QRgb colour)
     markChanged(QRect::span(from, to));
 }
 
+void MapCanvas::fill(const QRect& pixels, QRgb colour)
+{
+    // Written straight into the image: a painter per line would cost more than the few pixels
+    // of a cell's line, and a redraw of the whole map draws forty thousand of them.
+    const int left = std::max(pixels.left(), 0);
+    const int right = std::min(pixels.right(), picture.width() - 1);
+    const int top = std::max(pixels.top(), 0);
+    const int bottom = std::min(pixels.bottom(), picture.height() - 1);
+    if (left > right || top > bottom)
+        return;
+    // The picture holds opaque pixels only, whatever alpha the colour carries.
+    const QRgb pixel = qRgb(qRed(colour), qGreen(colour), qBlue(colour));
+    uchar* const first = picture.bits();
+    const qsizetype rowBytes = picture.bytesPerLine();
+    for (int y = top; y <= bottom; ++y) {
+        auto* row = reinterpret_cast<QRgb*>(first + y * rowBytes);
+        std::fill(row + left, row + right + 1, pixel);
+    }
+    markChanged(QRect(QPoint(left, top), QPoint(right, bottom)));
+}
+
 void MapCanvas::markChanged(const QRect& pixels)
 {
     // Thousands of separate cells between two repaints would make the widget's dirty region a
-    // long list of rectangles that is slow to merge; one growing rectangle stays cheap.
+    // long list of rectangles that is slow to merge; one growing rectangle stays cheap, and it
+    // is handed on only when it grows.
+    const bool inside = changed.isValid() && pixels.left() >= changed.left() &&
+                        pixels.right() <= changed.right() && pixels.top() >= changed.top() &&
+                        pixels.bottom() <= changed.bottom();
+    if (inside)
+        return;
     changed |= pixels;
     update(changed);
 }

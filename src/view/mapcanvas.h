@@ -33,6 +33,7 @@ class MapCanvas : public QWidget {
     void mouseMoveEvent(QMouseEvent* event) override;
 
   private:
+    void fill(const QRect& pixels, QRgb colour);
     void markChanged(const QRect& pixels);
 
     QImage picture;
