@@ -15,5 +15,9 @@ QFont applicationFont();
 // of device pixels; call before the application object exists.
 void chooseScreenScaling();
 
+// Has Qt send the window's pixels to an X server as plain image transfers; call before the
+// application object exists. A person's own choice in the environment wins.
+void chooseScreenTransfer();
+
 // Sets the style and the font for every window; call once the application object exists.
 void applyAppearance();

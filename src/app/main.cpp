@@ -7,6 +7,7 @@
 int main(int argc, char* argv[])
 {
     chooseScreenScaling();
+    chooseScreenTransfer();
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("routeseer"));
     applyAppearance();
