@@ -1,0 +1,91 @@
+// Times the window's heaviest painting: the whole result animation of a search at "Normal" on the
+// open default map (every queue index, one event pass each, then the route), and one clean redraw
+// of a map that is all walls. Run it on a real X server (tests/e2e/xvfb.sh) or offscreen.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <cstdio>
+#include <cstdlib>
+
+#include "app/appearance.h"
+#include "app/form1.h"
+#include "platform/platform.h"
+
+namespace {
+
+using namespace Routeseer;
+
+[[noreturn]] void abortSetUp(const char* why)
+{
+    std::fprintf(stderr, "routeseer_window_bench: %s\n", why);
+    std::exit(EXIT_FAILURE);
+}
+
+void timeAnimation(benchmark::State& state, Form1& window)
+{
+    window.Form_Load();
+    window.Check2->setChecked(true);
+    window.Check3->setChecked(true);
+    window.Check4->setChecked(true);
+    window.Command1_Click();
+    if (window.Label2->text() != QStringLiteral("Path length: 82") || window.delayms != 0)
+        abortSetUp("the default map did not load, or the delay is not Normal");
+    const int steps = NodeQueueSize + pathlength + 1;
+    for (auto _ : state)
+        window.Command1_Click();
+    state.counters["steps"] = steps;
+    state.counters["per step"] = benchmark::Counter(steps, benchmark::Counter::kIsIterationInvariantRate |
+                                                               benchmark::Counter::kInvert);
+}
+
+void fillWithWalls()
+{
+    for (int y = 0; y <= GridLast; ++y)
+        for (int x = 0; x <= GridLast; ++x)
+            MapGrid(x, y).passable = Wall;
+}
+
+// `shown`: also the event pass that puts the new picture on the screen.
+void timeCleanRedraw(benchmark::State& state, Form1& window, bool shown)
+{
+    fillWithWalls();
+    for (auto _ : state) {
+        window.Command3_Click();
+        if (shown)
+            Platform::processEvents();
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    chooseScreenScaling();
+    chooseScreenTransfer();
+    QApplication application(argc, argv);
+    applyAppearance();
+    Form1 window;
+    window.Form_Load();
+
+    benchmark::RegisterBenchmark("BM_animation/normal/open",
+                                 [&window](benchmark::State& state) { timeAnimation(state, window); })
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime();
+    benchmark::RegisterBenchmark(
+        "BM_cleanRedraw/allWalls",
+        [&window](benchmark::State& state) { timeCleanRedraw(state, window, false); })
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime();
+    benchmark::RegisterBenchmark("BM_cleanRedraw/allWalls/shown",
+                                 [&window](benchmark::State& state) { timeCleanRedraw(state, window, true); })
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime();
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
