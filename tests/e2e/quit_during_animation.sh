@@ -33,7 +33,7 @@ click() { xdotool mousemove $((client_left + $1)) $((client_top + $2)) click 1; 
 # The menu bar's first title, "File", lies in the middle of the bar, near its left end.
 open_file_menu() {
   xdotool mousemove $((client_left + 16)) $(((Y + client_top) / 2)) click 1
-  sleep 0.3
+  sleep 0.5
 }
 
 click 586 84 # "Show distance rings" in the Options frame
