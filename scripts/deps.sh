@@ -6,7 +6,7 @@ packages=(
   cmake g++ make pkg-config
   qt6-base-dev libgl-dev
   libgtest-dev googletest libbenchmark-dev libboost-graph-dev
-  xvfb xauth x11-utils imagemagick xdotool
+  xvfb xauth x11-utils imagemagick xdotool desktop-file-utils
   fonts-dejavu-core fonts-dejavu-extra
 )
 

@@ -61,7 +61,7 @@ QImage roadSignImage(int side)
 QIcon roadSignIcon()
 {
     QIcon icon;
-    for (const int side : {16, 24, 32, 48, 64, 128, 256})
+    for (const int side : RoadSignSides)
         icon.addPixmap(QPixmap::fromImage(roadSignImage(side)));
     return icon;
 }
