@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# Makes docs/screenshot.png, the README's picture: the real program on a private X server, with
+# "Show distance rings" ticked by a click on its box and "Pathfind!" clicked, cropped to the window
+# once the rings and the route are painted.
+#   scripts/screenshot.sh [PROGRAM]
+# Without PROGRAM it builds the program in build/ (ROUTESEER_BUILD_DIR picks another folder).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+program=${1:-}
+if [[ -z $program ]]; then
+  scripts/deps.sh
+  build=${ROUTESEER_BUILD_DIR:-build}
+  cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+  cmake --build "$build" -j "$(nproc)" --target routeseer
+  program=$build/src/routeseer
+fi
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+mkdir -p docs
+
+# On the private X server: the program, the two clicks, and screenshots until the result is done.
+shoot() {
+  local program=$1 work=$2 output=$3
+  shot=$work/screen.png
+  source tests/e2e/mapscreen.sh
+  start_program "$program" "$work/program.log"
+  checks=("27 27 255,255,0 yellow start (5, 5)" "437 437 255,255,0 yellow finish (87, 87)")
+  screen_shows_checks || { echo "the map was not drawn: ${failures[*]}"; return 1; }
+  read -r left top <<<"$origin"
+  # The client area starts 14 pixels above and left of the map. "Show distance rings" lies at
+  # (546, 77) of it, 120 x 15; "Pathfind!" at (546, 273), 225 x 50.
+  xdotool mousemove $((left - 14 + 560)) $((top - 14 + 84)) click 1
+  xdotool mousemove $((left - 14 + 658)) $((top - 14 + 298)) click 1
+  # Off the window, so no control shows the pointer hovering over it.
+  xdotool mousemove 0 0
+  # Done when the ends are yellow again over the blue route and the rings cover square (50, 20),
+  # which lies off the route: the finish turns yellow last of all.
+  checks+=("152 152 0,0,255 route square (30, 30)" "432 432 0,0,255 route square (86, 86)")
+  # Up to two minutes: a sanitizer build animates slowly.
+  local ring
+  for _ in $(seq 480); do
+    import -window root "$shot"
+    # A ring square is red of some shade, so its green is 0; the open background's is 192.
+    ring=$(convert "$shot" -format "%[fx:round(255*p{$((left + 252)),$((top + 102))}.g)]" info:)
+    if [[ $ring == 0 ]] && check_pixels "$left" "$top"; then
+      convert "$shot" -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage -strip -define png:compression-level=9 "$output"
+      return 0
+    fi
+    sleep 0.25
+  done
+  echo "the rings and the route were not painted: ${failures[*]:-no ring at square (50, 20)}"
+  return 1
+}
+export -f shoot
+QT_QPA_PLATFORM=xcb timeout 300 tests/e2e/xvfb.sh bash -c 'shoot "$@"' shoot "$program" "$work" docs/screenshot.png
+echo "docs/screenshot.png: $(identify -format '%w x %h, %b' docs/screenshot.png)"
