@@ -18,6 +18,15 @@ int targetIndexOf(const PathStep& target)
     return onMap(target.x, target.y) ? squareIndex(target.x, target.y) : -1;
 }
 
+// A queue entry as one little-endian word: x in the lowest byte, then y, then the distance.
+static_assert(sizeof(QueueEntry) == sizeof(std::uint32_t) && std::endian::native == std::endian::little);
+std::uint32_t entryWord(const QueueEntry& entry)
+{
+    std::uint32_t word;
+    std::memcpy(&word, &entry, sizeof word);
+    return word;
+}
+
 class Wavefront {
 public:
     explicit Wavefront(const PathStep& target)
@@ -34,17 +43,19 @@ public:
         const auto distance = static_cast<std::int16_t>(entry.distance + 1);
         if (x >= 1 && x < GridLast && y >= 1 && y < GridLast) {
             const int here = squareIndex(x, y);
-            return inner<0>(here, x, y, distance) || inner<1>(here, x, y, distance) ||
-                   inner<2>(here, x, y, distance) || inner<3>(here, x, y, distance) ||
-                   inner<4>(here, x, y, distance) || inner<5>(here, x, y, distance) ||
-                   inner<6>(here, x, y, distance) || inner<7>(here, x, y, distance);
+            const std::uint32_t next = entryWord(entry) + (1u << 16); // the distance one further
+            return inner<0>(here, next, distance) || inner<1>(here, next, distance) ||
+                   inner<2>(here, next, distance) || inner<3>(here, next, distance) ||
+                   inner<4>(here, next, distance) || inner<5>(here, next, distance) ||
+                   inner<6>(here, next, distance) || inner<7>(here, next, distance);
         }
         // On the edge a neighbour off the map is passed over like a wall.
         for (int i = 0; i < NeighbourCount; ++i) {
             const int nx = x + NeighbourDx[i];
             const int ny = y + NeighbourDy[i];
             if (onMap(nx, ny) && distances[squareIndex(nx, ny)] == Unreached &&
-                discover(squareIndex(nx, ny), nx, ny, distance))
+                discover(squareIndex(nx, ny), entryWord(QueueEntry{std::uint8_t(nx), std::uint8_t(ny), distance}),
+                         distance))
                 return true;
         }
         return false;
@@ -65,19 +76,22 @@ public:
 
 private:
     // One branch per direction, so each is predicted on its own.
-    template <int I> [[gnu::always_inline]] bool inner(int here, int x, int y, std::int16_t distance)
+    // `next` is the expanded square's queue word with the distance already one further; away
+    // from the edge a neighbour's x and y stay within their bytes, so adding the direction's
+    // offsets to the word cannot carry from one field into the next.
+    template <int I> [[gnu::always_inline]] bool inner(int here, std::uint32_t next, std::int16_t distance)
     {
         constexpr int offset = NeighbourDx[I] + GridSide * NeighbourDy[I];
-        return distances[here + offset] == Unreached &&
-               discover(here + offset, x + NeighbourDx[I], y + NeighbourDy[I], distance);
+        constexpr auto step = static_cast<std::uint32_t>(NeighbourDx[I] + 256 * NeighbourDy[I]);
+        return distances[here + offset] == Unreached && discover(here + offset, next + step, distance);
     }
 
     // The queue has room for every square plus the start's second entry, and a square is
     // discovered only while its distance is 0, so the append never overflows.
-    [[gnu::always_inline]] bool discover(int index, int x, int y, std::int16_t distance)
+    [[gnu::always_inline]] bool discover(int index, std::uint32_t word, std::int16_t distance)
     {
         distances[index] = distance;
-        NodeQueue[++tail] = QueueEntry{static_cast<std::uint8_t>(x), static_cast<std::uint8_t>(y), distance};
+        std::memcpy(&NodeQueue[++tail], &word, sizeof word);
         return index == targetIndex;
     }
 
@@ -92,7 +106,6 @@ void resetSearch(const PathStep& start)
 {
     // Only the distances are cleared: what earlier searches left in x and y stays. Done a whole
     // entry at a time, which the compiler can widen.
-    static_assert(sizeof(QueueEntry) == sizeof(std::uint32_t) && std::endian::native == std::endian::little);
     constexpr std::uint32_t keepPlace = 0x0000FFFF; // x and y, the low two bytes
     auto* const entries = reinterpret_cast<unsigned char*>(NodeQueue.data());
     for (std::size_t i = 0; i < NodeQueue.size(); ++i) {
@@ -103,6 +116,7 @@ void resetSearch(const PathStep& start)
     }
     std::int16_t* const distances = &DistanceGrid(0, 0);
     const MapSquare* const squares = &MapGrid(0, 0);
+#pragma GCC unroll 4
     for (int i = 0; i < SquareCount; ++i)
         distances[i] = squares[i].passable == Wall ? Blocked : Unreached;
     pathfound = False;
