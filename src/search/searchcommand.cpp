@@ -4,15 +4,12 @@
 
 #include "app/form1.h"
 #include "platform/platform.h"
-#include "view/mapgeometry.h"
+#include "view/mapcanvas.h"
+#include "view/mapdrawing.h"
 
 using namespace ::Routeseer;
-using MapView::cellCorner;
 
 namespace {
-
-// Ring shades climb from black with every discovery and fall back to black every RingShades.
-constexpr int RingShades = 255;
 
 // A greyed box counts as unticked.
 bool ticked(const QCheckBox& box) { return box.checkState() == Qt::Checked; }
@@ -30,11 +27,7 @@ void showRings(Form1& window)
     // Every index of the queue, so a short search still costs one pause per entry. The queue is
     // read afresh at each index: a search run during a pause continues here with its entries.
     for (int i = 0; i < NodeQueueSize; ++i) {
-        const QueueEntry entry = NodeQueue[i];
-        // Distance 0: the start's first entry, or one this search never filled.
-        if (entry.distance != Unreached)
-            window.colorsquare(cellCorner(entry.x), cellCorner(entry.y),
-                               static_cast<std::int16_t>(i % RingShades));
+        MapDrawing::paintRing(window.Picture1->picture(), i);
         stepPause(window);
     }
 }
@@ -45,8 +38,7 @@ void showRoute(Form1& window)
     // the route in place at each step decides where painting stops.
     const auto bound = static_cast<std::int16_t>(pathlength);
     for (int k = 0; k <= bound && k < std::ssize(PathSteps); ++k) {
-        const PathStep step = PathSteps[static_cast<std::size_t>(k)];
-        window.colorsquareblue(cellCorner(step.x), cellCorner(step.y));
+        MapDrawing::paintRouteSquare(window.Picture1->picture(), k);
         stepPause(window);
     }
 }

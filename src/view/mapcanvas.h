@@ -3,9 +3,10 @@
 // pixel (whole device pixels, never smoothed) on screens of any density.
 #pragma once
 
-#include <QImage>
 #include <QWidget>
 #include <cstdint>
+
+#include "view/mappicture.h"
 
 class MapCanvas : public QWidget {
     Q_OBJECT
@@ -13,14 +14,12 @@ class MapCanvas : public QWidget {
   public:
     explicit MapCanvas(QWidget* parent = nullptr);
 
-    // Erases everything to the background colour.
-    void clear();
-    // Draws a straight line in picture pixels. The end point itself is not drawn, so the painters'
-    // four lines from X + 1 to X + 5 cover exactly the inside of a cell.
-    void line(QPoint from, QPoint to, QRgb colour);
+    // What the canvas shows; whatever is drawn on it appears at the next repaint.
+    MapPicture& picture() { return drawing; }
+    const QImage& image() const { return drawing.image(); }
 
-    // What is drawn, one pixel per picture pixel.
-    const QImage& image() const { return picture; }
+    void clear() { drawing.clear(); }
+    void line(QPoint from, QPoint to, QRgb colour) { drawing.line(from, to, colour); }
 
   signals:
     // A pointer move in the handler's terms: buttons held (1 left, 2 right, 4 middle), keys held
@@ -33,9 +32,8 @@ class MapCanvas : public QWidget {
     void mouseMoveEvent(QMouseEvent* event) override;
 
   private:
-    void fill(const QRect& pixels, QRgb colour);
     void markChanged(const QRect& pixels);
 
-    QImage picture;
+    MapPicture drawing;
     QRect changed; // what was drawn since the last repaint
 };

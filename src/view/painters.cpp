@@ -1,37 +1,24 @@
-// The four cell painters: the only way any square of the map gets its colour.
+// The window's cell painters: the shared painters, on the map canvas.
 #include "app/form1.h"
+#include "view/cellpainters.h"
 #include "view/mapcanvas.h"
-#include "view/mapgeometry.h"
-
-namespace {
-
-// Four lines from X + 1 to X + 5, each without its end point, fill exactly the 4 x 4 inside of
-// the cell and leave its grid lines, and the next cell's, untouched.
-void paintInside(MapCanvas& picture, int X, int Y, QRgb colour)
-{
-    for (int i = 1; i < MapView::CellSize; ++i)
-        picture.line({X + 1, Y + i}, {X + MapView::CellSize, Y + i}, colour);
-}
-
-} // namespace
 
 void Form1::colorsquare(const std::int16_t& X, const std::int16_t& Y, const std::int16_t& increment)
 {
-    const QRgb ringShade = qRgb(increment, 0, 0);
-    paintInside(*Picture1, X, Y, ringShade);
+    CellPainters::colorsquare(Picture1->picture(), X, Y, increment);
 }
 
 void Form1::colorsquaregreen(const std::int16_t& X, const std::int16_t& Y)
 {
-    paintInside(*Picture1, X, Y, MapView::WallColour);
+    CellPainters::colorsquaregreen(Picture1->picture(), X, Y);
 }
 
 void Form1::colorsquareblue(const std::int16_t& X, const std::int16_t& Y)
 {
-    paintInside(*Picture1, X, Y, MapView::RouteColour);
+    CellPainters::colorsquareblue(Picture1->picture(), X, Y);
 }
 
 void Form1::colorsquareyellow(const std::int16_t& X, const std::int16_t& Y)
 {
-    paintInside(*Picture1, X, Y, MapView::MarkerColour);
+    CellPainters::colorsquareyellow(Picture1->picture(), X, Y);
 }

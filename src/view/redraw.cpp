@@ -6,9 +6,7 @@
 #include "app/programfiles.h"
 #include "platform/platform.h"
 #include "view/mapcanvas.h"
-#include "view/mapgeometry.h"
-
-using namespace MapView;
+#include "view/mapdrawing.h"
 
 namespace {
 
@@ -20,27 +18,11 @@ namespace {
 
 } // namespace
 
-void Form1::drawGrid()
-{
-    for (int x = 0; x <= GridLineEnd; x += CellSize)
-        Picture1->line({x, 0}, {x, GridLineEnd}, GridColour);
-    for (int y = 0; y <= GridLineEnd; y += CellSize)
-        Picture1->line({0, y}, {GridLineEnd, y}, GridColour);
-}
+void Form1::drawGrid() { MapDrawing::drawGrid(Picture1->picture()); }
 
-void Form1::paintMarkers()
-{
-    colorsquareyellow(cellCorner(startpoint.x), cellCorner(startpoint.y));
-    colorsquareyellow(cellCorner(finishpoint.x), cellCorner(finishpoint.y));
-}
+void Form1::paintMarkers() { MapDrawing::paintMarkers(Picture1->picture(), startpoint, finishpoint); }
 
-void Form1::paintWalls()
-{
-    for (int y = 0; y <= ::Routeseer::GridLast; ++y)
-        for (int x = 0; x <= ::Routeseer::GridLast; ++x)
-            if (::Routeseer::MapGrid(x, y).passable == ::Routeseer::Wall)
-                colorsquaregreen(cellCorner(x), cellCorner(y));
-}
+void Form1::paintWalls() { MapDrawing::paintWalls(Picture1->picture()); }
 
 void Form1::loadDefaultMap() { ProgramFiles::loadMap(ProgramFiles::path(ProgramFiles::DefaultMapName)); }
 
@@ -60,12 +42,6 @@ void Form1::Form_Load()
     paintWalls();
 }
 
-void Form1::Command3_Click()
-{
-    Picture1->clear();
-    drawGrid();
-    paintMarkers();
-    paintWalls();
-}
+void Form1::Command3_Click() { MapDrawing::paintCleanMap(Picture1->picture(), startpoint, finishpoint); }
 
 void Form1::clearpaths_Click() { Command3_Click(); }

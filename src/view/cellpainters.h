@@ -1,0 +1,18 @@
+// The four cell painters: the only way any square of the map picture gets its colour, in the
+// window and in the command-line picture alike. X and Y are the cell's top-left corner in picture
+// pixels; the cell's grid lines are left alone.
+#pragma once
+
+#include <cstdint>
+
+class MapPicture;
+
+namespace CellPainters {
+
+// A ring square, red of the given intensity (0..254).
+void colorsquare(MapPicture& picture, std::int16_t X, std::int16_t Y, std::int16_t increment);
+void colorsquaregreen(MapPicture& picture, std::int16_t X, std::int16_t Y);
+void colorsquareblue(MapPicture& picture, std::int16_t X, std::int16_t Y);
+void colorsquareyellow(MapPicture& picture, std::int16_t X, std::int16_t Y);
+
+} // namespace CellPainters

@@ -1,0 +1,33 @@
+// The map picture as pixels, with the two drawing operations every painter is built on. The
+// window's canvas shows one; the command-line picture writes one to a file, so both are the same
+// pixels by construction.
+#pragma once
+
+#include <QImage>
+#include <QRect>
+#include <functional>
+
+class MapPicture {
+  public:
+    MapPicture();
+
+    // Erases everything to the background colour.
+    void clear();
+    // Draws a straight line in picture pixels. The end point itself is not drawn, so the painters'
+    // four lines from X + 1 to X + 5 cover exactly the inside of a cell.
+    void line(QPoint from, QPoint to, QRgb colour);
+
+    // What is drawn, one pixel per picture pixel.
+    const QImage& image() const { return pixels; }
+
+    // Hears of every area drawn, so a widget showing the picture repaints only that.
+    using ChangeListener = std::function<void(const QRect&)>;
+    void onChange(ChangeListener listener) { changeListener = std::move(listener); }
+
+  private:
+    void fill(const QRect& area, QRgb colour);
+    void changed(const QRect& area);
+
+    QImage pixels;
+    ChangeListener changeListener;
+};
