@@ -45,7 +45,7 @@ void Form1::Command4_Click()
     // Cancel gives an empty name: like a blank one, it saves nothing.
     if (name.trimmed().isEmpty())
         return;
-    if (const QString refusal = MapNames::refusal(name); !refusal.isEmpty()) {
+    if (const QString refusal = MapNames::refusal(name, ProgramFiles::folder()); !refusal.isEmpty()) {
         Platform::showMessage(refusal.toStdString());
         return;
     }
@@ -67,7 +67,8 @@ void Form1::File1_DblClick()
     if (chosen.isEmpty())
         return;
     const QString name = chosen.front()->text();
-    Platform::showMessage(QStringLiteral("Attempted to load %1.").arg(name).toStdString());
+    Platform::showMessage(
+        QStringLiteral("Attempted to load %1.").arg(Platform::fitForBox(name)).toStdString());
     // The new walls go over the old picture: walls that the new map opens stay painted until the
     // picture is redrawn. A failed load has shown its box and left the map as it was.
     if (ProgramFiles::loadMap(ProgramFiles::path(name)))

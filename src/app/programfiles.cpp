@@ -7,6 +7,7 @@
 
 #include "map/routeseer.h"
 #include "platform/platform.h"
+#include "platform/qtboxes.h"
 
 namespace ProgramFiles {
 
@@ -18,7 +19,8 @@ bool reportFailure(bool done, const char* action, const QString& filePath, const
 {
     if (!done)
         Platform::showMessage(QStringLiteral("Could not %1 the map \"%2\": %3.")
-                                  .arg(QString::fromLatin1(action), QDir::toNativeSeparators(filePath),
+                                  .arg(QString::fromLatin1(action),
+                                       Platform::fitForBox(QDir::toNativeSeparators(filePath)),
                                        QString::fromStdString(why))
                                   .toStdString());
     return done;
