@@ -42,7 +42,7 @@ void Form1::paintWalls()
                 colorsquaregreen(cellCorner(x), cellCorner(y));
 }
 
-void Form1::loadDefaultMap() { ProgramFiles::loadMap(ProgramFiles::path(ProgramFiles::DefaultMapName)); }
+void Form1::loadDefaultMap() { ProgramFiles::loadMap(ProgramFiles::mapPath(ProgramFiles::DefaultMapName)); }
 
 void Form1::Form_Load()
 {

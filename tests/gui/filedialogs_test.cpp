@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -23,6 +24,13 @@ using namespace Routeseer;
 namespace {
 
 QByteArray mapImage() { return {reinterpret_cast<const char*>(&MapGrid(0, 0)), qsizetype(MapFileBytes)}; }
+
+void writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
 
 QByteArray fileBytes(const QString& path)
 {
@@ -368,6 +376,53 @@ class FileDialogsTest : public QObject {
                                                     "rooms.map", "spiral.map"}));
         QCOMPARE(window->File1->selectedItems().size(), 1);
         QCOMPARE(window->File1->selectedItems().front()->text(), QStringLiteral("rooms.map"));
+    }
+
+    // Where the program folder cannot be written, the user's maps join the program folder's in
+    // one list sorted by name, case aside, and a user's map takes the place of the program
+    // folder's map of the same name. Only maps count: a FIFO of the user's hides nothing.
+    void userMapsJoinTheProgramFolderMaps_data()
+    {
+        QTest::addColumn<QStringList>("programMaps");
+        QTest::addColumn<QStringList>("userMaps"); // "name|FIFO" for a FIFO of that name
+        QTest::addColumn<QStringList>("listed");
+        QTest::newRow("a user's map replaces the program's")
+            << QStringList{"blankmap.map", "maze.map"} << QStringList{"maze.map"}
+            << QStringList{"blankmap.map from the program folder", "maze.map from the user's folder"};
+        QTest::newRow("sorted together, case aside")
+            << QStringList{"b.map", "D.map"} << QStringList{"a.map", "C.map"}
+            << QStringList{"a.map from the user's folder", "b.map from the program folder",
+                           "C.map from the user's folder", "D.map from the program folder"};
+        QTest::newRow("a user's FIFO hides nothing")
+            << QStringList{"maze.map"} << QStringList{"maze.map|FIFO"}
+            << QStringList{"maze.map from the program folder"};
+    }
+
+    void userMapsJoinTheProgramFolderMaps()
+    {
+        QFETCH(QStringList, programMaps);
+        QFETCH(QStringList, userMaps);
+        QFETCH(QStringList, listed);
+        const QTemporaryDir program, user;
+        const QByteArray map(qsizetype(MapFileBytes), '\0');
+        for (const QString& name : programMaps)
+            writeBytes(program.filePath(name), map);
+        for (const QString& entry : userMaps) {
+            const QString name = entry.section(QLatin1Char('|'), 0, 0);
+            if (entry.endsWith(QLatin1String("|FIFO")))
+                QCOMPARE(::mkfifo(QFile::encodeName(user.filePath(name)).constData(), 0644), 0);
+            else
+                writeBytes(user.filePath(name), map);
+        }
+
+        QStringList shown;
+        for (const ProgramFiles::ListedMap& entry : ProgramFiles::mapsIn({program.path(), user.path()})) {
+            const bool users = entry.path == user.filePath(entry.name);
+            QVERIFY2(users || entry.path == program.filePath(entry.name), qPrintable(entry.path));
+            shown << entry.name + (users ? QStringLiteral(" from the user's folder")
+                                         : QStringLiteral(" from the program folder"));
+        }
+        QCOMPARE(shown, listed);
     }
 
     // ---- Loading
