@@ -58,14 +58,19 @@ screen_shows_checks() {
   return 1
 }
 
-# File menu, by keyboard: file_menu_item 1 for "Load Map", 2 for "Save Map". Needs client_left and
-# client_top, the window's client area on the screen.
-file_menu_item() {
+# menu_keys KEYS...: opens the File menu, the menu bar's first title, and sends the keys to the
+# menus. Needs client_left and client_top, the window's client area on the screen.
+menu_keys() {
   xdotool mousemove $((client_left + 16)) $(((Y + client_top) / 2)) click 1
   sleep 0.5
+  xdotool key "$@"
+}
+
+# file_menu_item 1 for "Load Map", 2 for "Save Map".
+file_menu_item() {
   local keys=() k
   for ((k = 0; k < $1; k++)); do keys+=(Down); done
-  xdotool key "${keys[@]}" Return
+  menu_keys "${keys[@]}" Return
 }
 
 # wait_for_box NAME: waits up to ten seconds for a visible window besides the program's own whose

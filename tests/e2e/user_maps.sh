@@ -88,11 +88,7 @@ save_as() {
 
 # clear_walls: "Clear Walls", the third item of "Pathfind", the menu right of "File"; moving over
 # to it chooses its first item.
-clear_walls() {
-  xdotool mousemove $((client_left + 16)) $(((Y + client_top) / 2)) click 1
-  sleep 0.5
-  xdotool key Right Down Down Return
-}
+clear_walls() { menu_keys Right Down Down Return; }
 
 save_as walls
 [[ $(ls "$folder") == "$program_files" ]] || fail "the save changed the program folder"
@@ -116,4 +112,4 @@ cmp "$maps/blankmap.map" "$folder/blankmap.map" || fail "the program folder's de
 [[ $(ls "$folder") == "$program_files" ]] || fail "the saves changed the program folder"
 
 convert "$shot" -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$out/user-maps-window.png"
-echo "as nobody: saved into $user_maps ($(ls "$user_maps" | tr '\n' ' ')), loaded back and reloaded as the default map; screenshot: $out/user-maps-window.png"
+echo "as nobody: saved into $user_maps, loaded back and reloaded as the default map; screenshot: $out/user-maps-window.png"
