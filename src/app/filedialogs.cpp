@@ -1,5 +1,5 @@
-// Saving the map under a typed name and loading one from the list of map files, both in the
-// program folder.
+// Saving the map under a typed name and loading one from the list of map files: in the program
+// folder, or beside it in the user's own maps folder where the program folder cannot be written.
 #include <QListWidget>
 #include <QPushButton>
 
@@ -11,14 +11,20 @@
 
 namespace {
 
-// Reads the program folder's map files into the list again, keeping the chosen entry chosen if
-// its file is still there.
+// Each entry shows a map's file name and keeps the file it loads from.
+constexpr int MapPathRole = Qt::UserRole;
+
+// Reads the map files into the list again, keeping the chosen entry chosen if its file is still
+// there.
 void refillLoadList(QListWidget& list)
 {
     const QList<QListWidgetItem*> chosen = list.selectedItems();
     const QString kept = chosen.isEmpty() ? QString() : chosen.front()->text();
     list.clear();
-    list.addItems(MapNames::inFolder(ProgramFiles::folder()));
+    for (const ProgramFiles::ListedMap& map : ProgramFiles::listedMaps()) {
+        auto* entry = new QListWidgetItem(map.name, &list);
+        entry->setData(MapPathRole, map.path);
+    }
     if (kept.isEmpty())
         return;
     if (const QList<QListWidgetItem*> found = list.findItems(kept, Qt::MatchExactly); !found.isEmpty())
@@ -45,11 +51,11 @@ void Form1::Command4_Click()
     // Cancel gives an empty name: like a blank one, it saves nothing.
     if (name.trimmed().isEmpty())
         return;
-    if (const QString refusal = MapNames::refusal(name); !refusal.isEmpty()) {
+    if (const QString refusal = MapNames::refusal(name, ProgramFiles::saveFolder()); !refusal.isEmpty()) {
         Platform::showMessage(refusal.toStdString());
         return;
     }
-    ProgramFiles::saveMap(ProgramFiles::path(name + QLatin1String(MapNames::Extension)));
+    ProgramFiles::saveMapAs(name + QLatin1String(MapNames::Extension));
     refillLoadList(*File1);
 }
 
@@ -67,10 +73,11 @@ void Form1::File1_DblClick()
     if (chosen.isEmpty())
         return;
     const QString name = chosen.front()->text();
-    Platform::showMessage(QStringLiteral("Attempted to load %1.").arg(name).toStdString());
+    Platform::showMessage(
+        QStringLiteral("Attempted to load %1.").arg(Platform::fitForBox(name)).toStdString());
     // The new walls go over the old picture: walls that the new map opens stay painted until the
     // picture is redrawn. A failed load has shown its box and left the map as it was.
-    if (ProgramFiles::loadMap(ProgramFiles::path(name)))
+    if (ProgramFiles::loadMap(chosen.front()->data(MapPathRole).toString()))
         paintWalls();
 }
 

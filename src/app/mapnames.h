@@ -1,5 +1,5 @@
-// Names of the map files in the program folder: which typed names may become one, and which
-// files the load list shows.
+// Names of map files: which typed names may become one in a folder, and which files of a folder
+// are maps.
 #pragma once
 
 #include <QString>
@@ -10,11 +10,14 @@ namespace MapNames {
 inline constexpr const char* Extension = ".map";
 
 // The box text that refuses a typed name, or an empty text when the name may name a map file in
-// the program folder. A separator or a dot folder would save elsewhere, and control characters
-// make names nobody can read back or type again. Blank names are the caller's to skip.
-QString refusal(const QString& name);
+// `folder`. A separator or a dot folder would save elsewhere, control characters make names
+// nobody can read back or type again, and a name longer than the folder's file system takes could
+// never be saved. Blank names are the caller's to skip.
+QString refusal(const QString& name, const QString& folder);
 
-// The map files of a folder, sorted by name; hidden ones too, since a typed name may start with ".".
+// The map files of a folder, sorted by name; hidden ones too, since a typed name may start with
+// ".". Only regular files, or links to them, are maps: a FIFO or a device would make a load wait
+// or read forever.
 QStringList inFolder(const QString& folder);
 
 } // namespace MapNames

@@ -1,8 +1,12 @@
-// The program folder, where the default map and the user's maps live, and map files read and
-// written there with any failure shown to the person at the screen.
+// Where map files live and map files read and written there, with any failure shown to the
+// person at the screen. Maps live in the program folder. Where this user may not write it (a
+// system-wide install), saves go to the user's own maps folder instead, and the user's maps join
+// the program folder's, each taking the place of a program folder map of the same name.
 #pragma once
 
 #include <QString>
+#include <QStringList>
+#include <vector>
 
 namespace ProgramFiles {
 
@@ -13,12 +17,33 @@ QString folder();
 // The full path of a file in the program folder.
 QString path(const QString& fileName);
 
+// The user's maps folder: $XDG_DATA_HOME/routeseer/maps, ~/.local/share/routeseer/maps by default.
+QString userFolder();
+// Where saves go: the program folder where this user may write it, else the user's maps folder.
+QString saveFolder();
+
+// A map of the load list: its file name, and the file it loads from.
+struct ListedMap {
+    QString name;
+    QString path;
+};
+// The map files of these folders sorted by name, case aside; a map of a later folder takes the
+// place of an earlier folder's map of the same name.
+std::vector<ListedMap> mapsIn(const QStringList& folders);
+// The maps the load list shows: the program folder's, joined by the user's where saves go there.
+std::vector<ListedMap> listedMaps();
+// The file a map of this name loads from: the user's own where saves go to the user's maps folder
+// and the user saved one, else the program folder's.
+QString mapPath(const QString& fileName);
+
 // Loads a map file into MapGrid. On failure the map stays as it was and a box names the file and
 // the reason; returns whether the map was loaded.
 bool loadMap(const QString& filePath);
 // Saves MapGrid to a map file. On failure any earlier file stays intact and a box names the file
 // and the reason; returns whether the map was saved.
 bool saveMap(const QString& filePath);
+// Saves MapGrid under this file name where saves go, making the user's maps folder if need be.
+bool saveMapAs(const QString& fileName);
 
 // Tests point the program at a folder of their own; an empty name brings back the real one.
 void useFolder(const QString& folder);

@@ -1,9 +1,12 @@
 #include "platform/qtboxes.h"
 
+#include <QApplication>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QScreen>
+#include <algorithm>
 
 #include "platform/platform.h"
 
@@ -12,6 +15,10 @@ namespace Platform {
 namespace {
 
 BoxAnswerer answerer;
+
+// The room a message box's frame and layout take beside its text, and the quotes and the
+// punctuation around a path, with some to spare.
+constexpr int BoxMargins = 80;
 
 bool nobodyCanSeeBoxes()
 {
@@ -69,6 +76,16 @@ QSize screenSize()
 {
     const QScreen* screen = QGuiApplication::primaryScreen();
     return screen ? screen->size() : QSize();
+}
+
+QString fitForBox(const QString& path)
+{
+    // A message box wraps its text between words at half the screen's width, 500 pixels at most;
+    // a path that narrow, less the box's margins, stays on one line inside it.
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const int screenWidth = screen ? screen->availableGeometry().width() : 1024;
+    const int room = std::min(screenWidth / 2, 500) - BoxMargins;
+    return QFontMetrics(QApplication::font("QMessageBox")).elidedText(path, Qt::ElideMiddle, room);
 }
 
 void setBoxAnswerer(BoxAnswerer newAnswerer) { answerer = std::move(newAnswerer); }

@@ -37,6 +37,10 @@ QString askText(const QString& prompt, const QString& caption, const QString& de
 // The size of the screen the program runs on, in screen pixels.
 QSize screenSize();
 
+// A file's path or name as a box shows it: elided in the middle in the boxes' font when it is too
+// wide to stay on one line of a box, so that the box stays within the screen.
+QString fitForBox(const QString& path);
+
 // Tests answer boxes here instead of a person: the answerer sees each box before it would open
 // and returns the answer, or nothing to let the real box open. Empty to remove it. Without an
 // answerer, a box on a platform that nobody can see ends the program at once, naming the box,

@@ -24,7 +24,7 @@ void Form1::paintMarkers() { MapDrawing::paintMarkers(Picture1->picture(), start
 
 void Form1::paintWalls() { MapDrawing::paintWalls(Picture1->picture()); }
 
-void Form1::loadDefaultMap() { ProgramFiles::loadMap(ProgramFiles::path(ProgramFiles::DefaultMapName)); }
+void Form1::loadDefaultMap() { ProgramFiles::loadMap(ProgramFiles::mapPath(ProgramFiles::DefaultMapName)); }
 
 void Form1::Form_Load()
 {

@@ -57,36 +57,15 @@ read -r left top <<<"$origin"
 client_left=$((left - 14)) client_top=$((top - 14))
 
 # "Load Map" is the first item of the File menu, the menu bar's first title.
-xdotool mousemove $((client_left + 16)) $(((Y + client_top) / 2)) click 1
-sleep 0.5
-xdotool key Down Return
+file_menu_item 1
 checks=("$list_point 255,255,255 the open load list")
 screen_shows_checks || fail "the load list did not open"
 
-# Choose maze.map, then find its highlighted row to double-click it.
-list_left=$((client_left + 546)) list_top=$((client_top + 329))
-xdotool mousemove $((list_left + 40)) $((list_top + 8)) click 1
-xdotool type m
-chosen=()
-for _ in $(seq 20); do
-  import -window root "$shot"
-  # Highlighted pixels are clearly blue; the list is otherwise white with black text.
-  mapfile -t chosen < <(convert "$shot" -crop "1x162+$((list_left + 150))+${list_top}" +repage -depth 8 txt:- |
-    awk -F'[,:() ]+' 'NR > 1 && $5 > $3 + 60 { print $2 }')
-  ((${#chosen[@]} > 0)) && break
-  sleep 0.25
-done
-((${#chosen[@]} > 0)) || { echo "no entry of the load list is chosen; screenshot: $shot"; exit 1; }
-row=$((list_top + (chosen[0] + chosen[-1]) / 2))
-xdotool mousemove $((list_left + 60)) "$row" click --repeat 2 --delay 80 1
+# Choose maze.map, then double-click it.
+double_click_listed m
 
 # The box "Attempted to load maze.map." carries the program's title; it opens before the load.
-box=
-for _ in $(seq 40); do
-  box=$(xdotool search --onlyvisible --name '^Pathfinding Algorithm' | grep -vx "$window" | head -n 1) && break
-  sleep 0.25
-done
-[[ -n $box ]] || { import -window root "$shot"; echo "no box announced the load; screenshot: $shot"; exit 1; }
+wait_for_box '^Pathfinding Algorithm' || { import -window root "$shot"; echo "no box announced the load; screenshot: $shot"; exit 1; }
 import -window root "$shot"
 convert "$shot" -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$out/load-box-open.png"
 checks=()

@@ -57,3 +57,47 @@ screen_shows_checks() {
   [[ -n ${origin:-} ]] || failures=("the map was not found on the screen")
   return 1
 }
+
+# menu_keys KEYS...: opens the File menu, the menu bar's first title, and sends the keys to the
+# menus. Needs client_left and client_top, the window's client area on the screen.
+menu_keys() {
+  xdotool mousemove $((client_left + 16)) $(((Y + client_top) / 2)) click 1
+  sleep 0.5
+  xdotool key "$@"
+}
+
+# file_menu_item 1 for "Load Map", 2 for "Save Map".
+file_menu_item() {
+  local keys=() k
+  for ((k = 0; k < $1; k++)); do keys+=(Down); done
+  menu_keys "${keys[@]}" Return
+}
+
+# wait_for_box NAME: waits up to ten seconds for a visible window besides the program's own whose
+# name matches NAME (a regular expression); sets box.
+wait_for_box() {
+  box=
+  for _ in $(seq 40); do
+    box=$(xdotool search --onlyvisible --name "$1" | grep -vx "$window" | head -n 1) && return 0
+    sleep 0.25
+  done
+  return 1
+}
+
+# double_click_listed KEY: chooses the first entry of the open load list that starts with KEY by
+# typing it, finds the chosen row on the screen and double-clicks it. Needs client_left, client_top.
+double_click_listed() {
+  local list_left=$((client_left + 546)) list_top=$((client_top + 329)) chosen=()
+  xdotool mousemove $((list_left + 40)) $((list_top + 8)) click 1
+  xdotool type "$1"
+  for _ in $(seq 20); do
+    import -window root "$shot"
+    # Highlighted pixels are clearly blue; the list is otherwise white with black text.
+    mapfile -t chosen < <(convert "$shot" -crop "1x162+$((list_left + 150))+${list_top}" +repage -depth 8 txt:- |
+      awk -F'[,:() ]+' 'NR > 1 && $5 > $3 + 60 { print $2 }')
+    ((${#chosen[@]} > 0)) && break
+    sleep 0.25
+  done
+  ((${#chosen[@]} > 0)) || { echo "no entry of the load list is chosen; screenshot: $shot"; return 1; }
+  xdotool mousemove $((list_left + 60)) $((list_top + (chosen[0] + chosen[-1]) / 2)) click --repeat 2 --delay 80 1
+}

@@ -5,7 +5,10 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "app/mapnames.h"
 #include "app/programfiles.h"
@@ -21,6 +24,13 @@ using namespace Routeseer;
 namespace {
 
 QByteArray mapImage() { return {reinterpret_cast<const char*>(&MapGrid(0, 0)), qsizetype(MapFileBytes)}; }
+
+void writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
 
 QByteArray fileBytes(const QString& path)
 {
@@ -185,6 +195,89 @@ class FileDialogsTest : public QObject {
         QCOMPARE(QFile::exists(folder.path(QStringLiteral("../x.map"))), escapedBefore);
     }
 
+    // Names as the user types them: each either saves NAME.map and shows nothing more, or shows a
+    // box that names it and says why, whole on the screen, with the map and the folder as they were.
+    void typedNamesAsTheUserSeesThem_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("inTheWay");
+        QTest::addColumn<QStringList>("boxSays"); // pieces of the box's text; no box when empty
+        const auto longest = ::pathconf(QFile::encodeName(QDir::tempPath()).constData(), _PC_NAME_MAX);
+        const QString tooLong =
+            QStringLiteral("the name is too long: with \".map\" it takes 304 bytes, and a "
+                           "file name here may take at most %1.")
+                .arg(longest);
+        const QString start = QStringLiteral("The map was not saved under the name \"");
+        const QString ellipsis(QChar(0x2026));
+        QTest::newRow("300 letters") << QString(300, QLatin1Char('a')) << QString()
+                                     << QStringList{start + QStringLiteral("aaa"), ellipsis, tooLong};
+        QTest::newRow("100 letters of 3 bytes") << QString(100, QChar(0x5730)) << QString()
+                                                << QStringList{start + QChar(0x5730), ellipsis, tooLong};
+        QTest::newRow("longest name") << QString(longest - 4, QLatin1Char('b')) << QString() << QStringList();
+        QTest::newRow("non-ASCII") << QStringLiteral("Stra\u00dfe \u5730\u56fe") << QString()
+                                   << QStringList();
+        QTest::newRow("blankmap") << QStringLiteral("blankmap") << QString() << QStringList();
+        QTest::newRow("FIFO in the way")
+            << QString(200, QLatin1Char('c')) << QStringLiteral("FIFO")
+            << QStringList{QStringLiteral("Could not save the map \"/"), ellipsis,
+                           QStringLiteral("ccc.map\": it is a named pipe (FIFO), not a map file.")};
+        QTest::newRow("link to a device in the way")
+            << QStringLiteral("zero") << QStringLiteral("/dev/zero")
+            << QStringList{QStringLiteral("zero.map\": it is a device, not a map file.")};
+        QTest::newRow("folder in the way")
+            << QStringLiteral("maze2") << QStringLiteral("folder")
+            << QStringList{QStringLiteral("maze2.map\": it is a folder, not a map file.")};
+    }
+
+    void typedNamesAsTheUserSeesThem()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, inTheWay);
+        QFETCH(QStringList, boxSays);
+        Session session;
+        auto& [boxes, folder, window] = session;
+        const QString file = folder.path(name + QStringLiteral(".map"));
+        if (inTheWay == QLatin1String("FIFO"))
+            QCOMPARE(::mkfifo(QFile::encodeName(file).constData(), 0644), 0);
+        else if (inTheWay == QLatin1String("folder"))
+            QVERIFY(QDir().mkdir(file));
+        else if (!inTheWay.isEmpty())
+            QVERIFY(QFile::link(inTheWay, file));
+        const QStringList before = folderContents(folder);
+        const QFileInfo thingInTheWay(file);
+        MapGrid(33, 44).passable = Wall;
+        const QByteArray map = mapImage();
+
+        answerSaveAs(boxes, name);
+        if (!boxSays.isEmpty())
+            boxes.answerOk();
+        window->Save->trigger();
+
+        QVERIFY(mapImage() == map);
+        if (boxSays.isEmpty()) {
+            QCOMPARE(boxes.shown().size(), std::size_t(2));
+            QVERIFY(fileBytes(file) == map);
+            QStringList withSaved = before;
+            if (!withSaved.contains(QFileInfo(file).fileName()))
+                withSaved << QFileInfo(file).fileName();
+            QStringList after = folderContents(folder);
+            after.sort();
+            withSaved.sort();
+            QCOMPARE(after, withSaved);
+            return;
+        }
+        QCOMPARE(boxes.shown().size(), std::size_t(3));
+        const Platform::Box& box = boxes.shown()[2];
+        for (const QString& piece : boxSays)
+            QVERIFY2(box.text.contains(piece), qPrintable(box.text + QStringLiteral(" lacks ") + piece));
+        const QString unreadable = GuiTest::unreadablePartOf(box);
+        QVERIFY2(unreadable.isEmpty(), qPrintable(unreadable));
+        QCOMPARE(folderContents(folder), before);
+        QCOMPARE(QFileInfo(file).isSymLink(), thingInTheWay.isSymLink());
+        QCOMPARE(QFileInfo(file).isDir(), thingInTheWay.isDir());
+        QCOMPARE(QFileInfo(file).size(), thingInTheWay.size());
+    }
+
     // Every reset reloads the default map, so saving under its name changes what comes back.
     void savingAsBlankmapChangesWhatAReloadBringsBack()
     {
@@ -237,6 +330,12 @@ class FileDialogsTest : public QObject {
         QVERIFY(
             QFile::copy(folder.path(QStringLiteral("maze.map")), folder.path(QStringLiteral("notes.txt"))));
         QVERIFY(QDir(folder.path({})).mkdir(QStringLiteral("folder.map")));
+        // Loading one of these would wait on a writer, read forever or fail: none is a map.
+        QCOMPARE(::mkfifo(QFile::encodeName(folder.path(QStringLiteral("pipe.map"))).constData(), 0644), 0);
+        QVERIFY(
+            QFile::link(folder.path(QStringLiteral("pipe.map")), folder.path(QStringLiteral("tube.map"))));
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), folder.path(QStringLiteral("zero.map"))));
+        QVERIFY(QFile::link(folder.path(QStringLiteral("none")), folder.path(QStringLiteral("gone.map"))));
         QCOMPARE(listEntries(*window), samples);
         QTest::mouseClick(window->Command6, Qt::LeftButton);
         QVERIFY(!loadListShown(*window));
@@ -277,6 +376,53 @@ class FileDialogsTest : public QObject {
                                                     "rooms.map", "spiral.map"}));
         QCOMPARE(window->File1->selectedItems().size(), 1);
         QCOMPARE(window->File1->selectedItems().front()->text(), QStringLiteral("rooms.map"));
+    }
+
+    // Where the program folder cannot be written, the user's maps join the program folder's in
+    // one list sorted by name, case aside, and a user's map takes the place of the program
+    // folder's map of the same name. Only maps count: a FIFO of the user's hides nothing.
+    void userMapsJoinTheProgramFolderMaps_data()
+    {
+        QTest::addColumn<QStringList>("programMaps");
+        QTest::addColumn<QStringList>("userMaps"); // "name|FIFO" for a FIFO of that name
+        QTest::addColumn<QStringList>("listed");
+        QTest::newRow("a user's map replaces the program's")
+            << QStringList{"blankmap.map", "maze.map"} << QStringList{"maze.map"}
+            << QStringList{"blankmap.map from the program folder", "maze.map from the user's folder"};
+        QTest::newRow("sorted together, case aside")
+            << QStringList{"b.map", "D.map"} << QStringList{"a.map", "C.map"}
+            << QStringList{"a.map from the user's folder", "b.map from the program folder",
+                           "C.map from the user's folder", "D.map from the program folder"};
+        QTest::newRow("a user's FIFO hides nothing")
+            << QStringList{"maze.map"} << QStringList{"maze.map|FIFO"}
+            << QStringList{"maze.map from the program folder"};
+    }
+
+    void userMapsJoinTheProgramFolderMaps()
+    {
+        QFETCH(QStringList, programMaps);
+        QFETCH(QStringList, userMaps);
+        QFETCH(QStringList, listed);
+        const QTemporaryDir program, user;
+        const QByteArray map(qsizetype(MapFileBytes), '\0');
+        for (const QString& name : programMaps)
+            writeBytes(program.filePath(name), map);
+        for (const QString& entry : userMaps) {
+            const QString name = entry.section(QLatin1Char('|'), 0, 0);
+            if (entry.endsWith(QLatin1String("|FIFO")))
+                QCOMPARE(::mkfifo(QFile::encodeName(user.filePath(name)).constData(), 0644), 0);
+            else
+                writeBytes(user.filePath(name), map);
+        }
+
+        QStringList shown;
+        for (const ProgramFiles::ListedMap& entry : ProgramFiles::mapsIn({program.path(), user.path()})) {
+            const bool users = entry.path == user.filePath(entry.name);
+            QVERIFY2(users || entry.path == program.filePath(entry.name), qPrintable(entry.path));
+            shown << entry.name + (users ? QStringLiteral(" from the user's folder")
+                                         : QStringLiteral(" from the program folder"));
+        }
+        QCOMPARE(shown, listed);
     }
 
     // ---- Loading

@@ -3,7 +3,11 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QMessageBox>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QTest>
 
 #include "app/appearance.h"
@@ -47,6 +51,28 @@ void moveMouseOverMap(Form1& window, QPointF at, Qt::MouseButtons buttons, Qt::K
 {
     QMouseEvent move(QEvent::MouseMove, at, window.Picture1->mapToGlobal(at), Qt::NoButton, buttons, keys);
     QCoreApplication::sendEvent(window.Picture1, &move);
+}
+
+QString unreadablePartOf(const Box& box)
+{
+    QMessageBox shown(QMessageBox::NoIcon, box.caption, box.text, QMessageBox::Ok);
+    shown.show();
+    const int screenWidth = shown.screen()->availableGeometry().width();
+    if (shown.frameGeometry().width() > screenWidth)
+        return QStringLiteral("the box is %1 pixels wide on a screen of %2")
+            .arg(shown.frameGeometry().width())
+            .arg(screenWidth);
+    const auto* label = shown.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+    if (!label)
+        return QStringLiteral("the box has no text label");
+    const QFontMetrics metrics(label->font());
+    for (const QString& word : box.text.split(QLatin1Char(' ')))
+        if (metrics.horizontalAdvance(word) > label->contentsRect().width())
+            return QStringLiteral("\"%1\" is %2 pixels wide, the box's line %3")
+                .arg(word)
+                .arg(metrics.horizontalAdvance(word))
+                .arg(label->contentsRect().width());
+    return {};
 }
 
 QString describe(QRgb colour)

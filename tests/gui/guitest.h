@@ -31,6 +31,11 @@ std::optional<QRgb> insideColour(const Form1& window, int x, int y);
 void moveMouseOverMap(Form1& window, QPointF at, Qt::MouseButtons buttons = Qt::NoButton,
                       Qt::KeyboardModifiers keys = Qt::NoModifier);
 
+// Shows a message box with the box's text and caption as the program shows it, and says what of
+// it a person could not read: the box wider than the screen, or a word of its text (a path has
+// no spaces) wider than the box's line. An empty text when everything fits.
+QString unreadablePartOf(const Platform::Box& box);
+
 // "rgb(0, 100, 0)", for failure messages.
 QString describe(QRgb colour);
 QString describe(std::optional<QRgb> colour);
