@@ -4,6 +4,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <chrono>
+#include <cstdio>
 
 #include "cli/exitstatus.h"
 #include "cli/jobs.h"
@@ -37,13 +38,23 @@ QByteArray asJson(const CommandLine::Request& request)
     return QJsonDocument(result).toJson(QJsonDocument::Compact) + '\n';
 }
 
+// "X,Y" and a line end, written in place: a long route is thousands of lines, and a batch runs
+// this for every map.
+void appendSquare(QByteArray& text, const PathStep& step)
+{
+    char line[sizeof "100,100\n"];
+    const int length = std::snprintf(line, sizeof line, "%d,%d\n", step.x, step.y);
+    text.append(line, length);
+}
+
 QByteArray asText(const CommandLine::Request& request)
 {
     QByteArray text = "squares reached: " + QByteArray::number(squaresReached(request.from)) + '\n';
     text +=
         "path length: " + (PathSteps.empty() ? QByteArray("none") : QByteArray::number(pathlength)) + '\n';
+    text.reserve(text.size() + std::ssize(PathSteps) * qsizetype(sizeof "100,100\n"));
     for (const PathStep& step : PathSteps)
-        text += QByteArray::number(step.x) + ',' + QByteArray::number(step.y) + '\n';
+        appendSquare(text, step);
     return text;
 }
 
