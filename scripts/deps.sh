@@ -6,7 +6,8 @@ packages=(
   cmake g++ make pkg-config
   qt6-base-dev libgl-dev
   libgtest-dev googletest libbenchmark-dev libboost-graph-dev
-  xvfb xauth x11-utils imagemagick xdotool desktop-file-utils
+  xvfb xauth x11-utils imagemagick xdotool desktop-file-utils procps
+  dpkg-dev fakeroot lintian appstream
   fonts-dejavu-core fonts-dejavu-extra
 )
 

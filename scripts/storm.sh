@@ -19,7 +19,7 @@ if [[ -z $program ]]; then
   program=build-asan/src/routeseer
 fi
 folder=$(mktemp -d)
-cp "$program" data/*.map "$folder"/
+cp "$program" "$(dirname "$program")"/*.map "$folder"/
 export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 exec timeout $((seconds + 120)) tests/e2e/xvfb.sh bash -c '
   set -uo pipefail

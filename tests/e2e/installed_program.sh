@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the build into a fresh folder whose name holds a space and checks what a desktop gets:
-# every bundled map beside the installed program, byte for byte, where the program looks for them;
+# the program in lib/routeseer, started through a relative link in bin; every bundled map beside
+# the program, byte for byte, where the program looks for them;
 # a valid desktop entry whose Exec names that program; the road sign in every size of the hicolor
 # icon theme. Then starts the program as the entry's Exec says, on the X server in DISPLAY, waits
 # for its window and reads its map, and ends it.
@@ -20,10 +21,12 @@ fail() {
 }
 
 program="$prefix/bin/routeseer"
-[[ -x $program ]] || fail "no program at $program"
+folder="$prefix/lib/routeseer"
+[[ -x $folder/routeseer ]] || fail "no program at $folder/routeseer"
+[[ $(readlink "$program") == ../lib/routeseer/routeseer ]] || fail "$program is not a relative link to the program"
 count=0
 for map in "$maps"/*.map; do
-  cmp "$map" "$prefix/bin/$(basename "$map")" || fail "$(basename "$map") is not beside $program"
+  cmp "$map" "$folder/$(basename "$map")" || fail "$(basename "$map") is not beside the program in $folder"
   count=$((count + 1))
 done
 

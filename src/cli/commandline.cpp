@@ -1,0 +1,171 @@
+#include "cli/commandline.h"
+
+#include <QCommandLineParser>
+#include <QRegularExpression>
+
+namespace CommandLine {
+
+namespace {
+
+using Routeseer::PathStep;
+
+// The window's start and finish when it opens, so a search here matches the window's first one.
+constexpr PathStep WindowStart{5, 5};
+constexpr PathStep WindowFinish{87, 87};
+constexpr int LargestScale = 20;
+
+struct Job {
+    const char* name;
+    QStringList files;   // the names the usage gives them
+    QStringList options; // the options the job takes
+};
+
+const QList<Job>& jobs()
+{
+    static const QList<Job> all{
+        {"text", {"MAP.map"}, {}},
+        {"make", {"TEXT", "OUT.map"}, {}},
+        {"solve", {"MAP.map"}, {"from", "to", "json"}},
+        {"png", {"MAP.map", "OUT.png"}, {"from", "to", "rings", "route", "scale"}},
+    };
+    return all;
+}
+
+QString description()
+{
+    return QStringLiteral(
+        "A map of routeseer, the path search demonstrator, from the command line.\n"
+        "\n"
+        "Jobs:\n"
+        "  text MAP.map          print the map as 101 lines of 101 characters, '#' a wall, '.' open\n"
+        "  make TEXT OUT.map     write the map that TEXT draws (- reads the standard input); short\n"
+        "                        lines and missing lines are walls\n"
+        "  solve MAP.map         search from --from to --to as the window does, and print the\n"
+        "                        squares reached, the path length and the route, one square a line\n"
+        "  png MAP.map OUT.png   write the window's map picture after that search\n"
+        "\n"
+        "Squares are X,Y, each 0..100, x the column and y the row. Exit status: 0 done, 1 the search\n"
+        "found no route, 2 a file or an argument could not be used.");
+}
+
+void addOptions(QCommandLineParser& parser)
+{
+    parser.setApplicationDescription(description());
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("job"), QStringLiteral("text, make, solve or png"));
+    parser.addPositionalArgument(QStringLiteral("files"), QStringLiteral("the job's files"),
+                                 QStringLiteral("FILE..."));
+    parser.addOptions({
+        {QStringLiteral("from"), QStringLiteral("The start square (solve, png); default 5,5."),
+         QStringLiteral("X,Y")},
+        {QStringLiteral("to"), QStringLiteral("The finish square (solve, png); default 87,87."),
+         QStringLiteral("X,Y")},
+        {QStringLiteral("json"), QStringLiteral("Print the search's result as JSON (solve).")},
+        {QStringLiteral("rings"), QStringLiteral("Paint the distance rings (png).")},
+        {QStringLiteral("route"), QStringLiteral("Paint the route (png).")},
+        {QStringLiteral("scale"), QStringLiteral("Enlarge the picture N times, by whole pixels (png)."),
+         QStringLiteral("N"), QStringLiteral("1")},
+    });
+}
+
+std::optional<PathStep> square(const QString& text)
+{
+    static const QRegularExpression pattern(QStringLiteral("^\\s*(\\d{1,3})\\s*,\\s*(\\d{1,3})\\s*$"));
+    const QRegularExpressionMatch match = pattern.match(text);
+    if (!match.hasMatch())
+        return std::nullopt;
+    const int x = match.captured(1).toInt(), y = match.captured(2).toInt();
+    if (!Routeseer::onMap(x, y))
+        return std::nullopt;
+    return PathStep{static_cast<std::uint8_t>(x), static_cast<std::uint8_t>(y)};
+}
+
+bool readSquare(const QCommandLineParser& parser, const QString& option, PathStep fallback, PathStep* into,
+                QString* problem)
+{
+    if (!parser.isSet(option)) {
+        *into = fallback;
+        return true;
+    }
+    const QString given = parser.value(option);
+    const std::optional<PathStep> read = square(given);
+    if (!read)
+        *problem = QStringLiteral("--%1 %2: a square is X,Y with X and Y whole numbers from 0 to %3")
+                       .arg(option, given)
+                       .arg(Routeseer::GridLast);
+    else
+        *into = *read;
+    return read.has_value();
+}
+
+bool readOptions(const QCommandLineParser& parser, Request* request, QString* problem)
+{
+    if (!readSquare(parser, QStringLiteral("from"), WindowStart, &request->from, problem) ||
+        !readSquare(parser, QStringLiteral("to"), WindowFinish, &request->to, problem))
+        return false;
+    request->json = parser.isSet(QStringLiteral("json"));
+    request->rings = parser.isSet(QStringLiteral("rings"));
+    request->route = parser.isSet(QStringLiteral("route"));
+    bool whole = false;
+    request->scale = parser.value(QStringLiteral("scale")).toInt(&whole);
+    if (!whole || request->scale < 1 || request->scale > LargestScale) {
+        *problem = QStringLiteral("--scale %1: the scale is a whole number from 1 to %2")
+                       .arg(parser.value(QStringLiteral("scale")))
+                       .arg(LargestScale);
+        return false;
+    }
+    return true;
+}
+
+// The job's files are all there and every option given is one the job takes.
+bool fitsJob(const QCommandLineParser& parser, const Job& job, const QStringList& files, QString* problem)
+{
+    const QString usage =
+        QStringLiteral("usage: routeseer-map %1 %2").arg(QString::fromLatin1(job.name), job.files.join(u' '));
+    if (files.size() != job.files.size()) {
+        *problem = usage;
+        return false;
+    }
+    for (const QString& option : parser.optionNames())
+        if (!job.options.contains(option)) {
+            *problem =
+                QStringLiteral("%1 takes no --%2; %3").arg(QString::fromLatin1(job.name), option, usage);
+            return false;
+        }
+    return true;
+}
+
+} // namespace
+
+std::optional<Request> read(const QStringList& arguments, QString* problem)
+{
+    QCommandLineParser parser;
+    addOptions(parser);
+    if (!parser.parse(arguments)) {
+        *problem = parser.errorText();
+        return std::nullopt;
+    }
+    if (parser.isSet(QStringLiteral("help")))
+        parser.showHelp(0);
+    if (parser.isSet(QStringLiteral("version")))
+        parser.showVersion();
+
+    QStringList files = parser.positionalArguments();
+    const QString name = files.isEmpty() ? QString() : files.takeFirst();
+    for (const Job& job : jobs()) {
+        if (name != QLatin1String(job.name))
+            continue;
+        Request request;
+        request.job = name;
+        request.files = files;
+        if (!fitsJob(parser, job, files, problem) || !readOptions(parser, &request, problem))
+            return std::nullopt;
+        return request;
+    }
+    *problem = name.isEmpty() ? QStringLiteral("no job given; try routeseer-map --help")
+                              : QStringLiteral("no job %1; the jobs are text, make, solve and png").arg(name);
+    return std::nullopt;
+}
+
+} // namespace CommandLine

@@ -1,0 +1,20 @@
+// The four jobs of routeseer-map. Each returns the run's exit status (cli/exitstatus.h) and has
+// told the person what went wrong when it is not Done.
+#pragma once
+
+#include "cli/commandline.h"
+
+namespace Jobs {
+
+int text(const CommandLine::Request& request);
+int make(const CommandLine::Request& request);
+int solve(const CommandLine::Request& request);
+int png(const CommandLine::Request& request);
+
+// Shared by the jobs that read a map file: loads it into MapGrid, or says why not.
+bool loadMapFile(const QString& path);
+// The window's search on the loaded map: findpath from the request's start to its finish.
+// Returns whether it found a route; if not, the search's own message is on the error output.
+bool search(const CommandLine::Request& request);
+
+} // namespace Jobs

@@ -1,0 +1,27 @@
+// routeseer-map: the program's maps, search and picture from the command line, with no window, so
+// maps can be made, checked and drawn in batches.
+#include <QCoreApplication>
+
+#include "cli/commandline.h"
+#include "cli/exitstatus.h"
+#include "cli/jobs.h"
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication application(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("routeseer-map"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(ROUTESEER_VERSION));
+
+    QString problem;
+    const std::optional<CommandLine::Request> request =
+        CommandLine::read(QCoreApplication::arguments(), &problem);
+    if (!request)
+        return ExitStatus::fail(problem);
+    if (request->job == QLatin1String("text"))
+        return Jobs::text(*request);
+    if (request->job == QLatin1String("make"))
+        return Jobs::make(*request);
+    if (request->job == QLatin1String("solve"))
+        return Jobs::solve(*request);
+    return Jobs::png(*request);
+}

@@ -1,0 +1,80 @@
+#include "cli/maptext.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+#include "map/routeseer.h"
+
+using namespace Routeseer;
+
+namespace MapText {
+
+namespace {
+
+std::string describe(char character)
+{
+    const auto byte = static_cast<unsigned char>(character);
+    char text[16];
+    if (byte >= 0x20 && byte < 0x7f)
+        std::snprintf(text, sizeof text, "'%c'", character);
+    else
+        std::snprintf(text, sizeof text, "byte 0x%02X", byte);
+    return text;
+}
+
+std::optional<Problem> squareProblem(char character, int line, int column)
+{
+    if (character == WallCharacter || character == OpenCharacter)
+        return std::nullopt;
+    return Problem{line, column,
+                   describe(character) + " is neither a wall '" + WallCharacter + "' nor an open square '" +
+                       OpenCharacter + "'"};
+}
+
+} // namespace
+
+std::string fromMap()
+{
+    std::string text;
+    text.reserve(static_cast<std::size_t>(GridSide * (GridSide + 1)));
+    for (int y = 0; y <= GridLast; ++y) {
+        for (int x = 0; x <= GridLast; ++x)
+            text += MapGrid(x, y).passable == Wall ? WallCharacter : OpenCharacter;
+        text += '\n';
+    }
+    return text;
+}
+
+std::optional<Problem> toMap(const std::string& text)
+{
+    // Built aside, so a text with a problem leaves the map in place.
+    std::vector<MapSquare> squares(SquareCount, MapSquare{Wall, {}});
+    int y = 0;
+    std::size_t lineStart = 0;
+    while (lineStart < text.size()) {
+        std::size_t lineEnd = text.find('\n', lineStart);
+        const std::size_t next = lineEnd == std::string::npos ? text.size() : lineEnd + 1;
+        if (lineEnd == std::string::npos)
+            lineEnd = text.size();
+        if (lineEnd > lineStart && text[lineEnd - 1] == '\r')
+            --lineEnd;
+        if (y > GridLast)
+            return Problem{y + 1, 1, "more than " + std::to_string(GridSide) + " lines"};
+        for (std::size_t i = lineStart; i < lineEnd; ++i) {
+            const int x = static_cast<int>(i - lineStart);
+            if (x > GridLast)
+                return Problem{y + 1, x + 1, "line longer than " + std::to_string(GridSide) + " squares"};
+            if (auto problem = squareProblem(text[i], y + 1, x + 1))
+                return problem;
+            if (text[i] == OpenCharacter)
+                squares[static_cast<std::size_t>(x + GridSide * y)].passable = Open;
+        }
+        ++y;
+        lineStart = next;
+    }
+    std::copy(squares.begin(), squares.end(), &MapGrid(0, 0));
+    return std::nullopt;
+}
+
+} // namespace MapText

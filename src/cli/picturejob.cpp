@@ -1,0 +1,64 @@
+// png: the map picture the window shows after a search with "Clear paths and rings automatically"
+// ticked, painted by the window's own drawing code and written as PNG.
+#include <QImage>
+#include <QSaveFile>
+
+#include "cli/exitstatus.h"
+#include "cli/jobs.h"
+#include "map/routeseer.h"
+#include "view/mapdrawing.h"
+#include "view/mappicture.h"
+
+using namespace Routeseer;
+
+namespace Jobs {
+
+namespace {
+
+// The window's search command without its pauses: the clean map, then every queue index as a
+// ring, every route square, and the start and the finish over them.
+void paintSearch(MapPicture& picture, const CommandLine::Request& request)
+{
+    MapDrawing::paintCleanMap(picture, request.from, request.to);
+    if (request.rings)
+        for (int i = 0; i < NodeQueueSize; ++i)
+            MapDrawing::paintRing(picture, i);
+    if (request.route)
+        for (int k = 0; k <= pathlength; ++k)
+            MapDrawing::paintRouteSquare(picture, k);
+    MapDrawing::paintMarkers(picture, request.from, request.to);
+}
+
+// Whole pixels: every picture pixel becomes a scale x scale square, with no smoothing.
+QImage enlarged(const QImage& image, int scale)
+{
+    if (scale == 1)
+        return image;
+    return image.scaled(image.size() * scale, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+}
+
+// Written whole or not at all, so a failed run leaves no broken picture behind.
+bool savePng(const QImage& image, const QString& path)
+{
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && image.save(&file, "PNG") && file.commit())
+        return true;
+    ExitStatus::fail(QStringLiteral("%1: %2").arg(path, file.errorString()));
+    return false;
+}
+
+} // namespace
+
+int png(const CommandLine::Request& request)
+{
+    if (!loadMapFile(request.files[0]))
+        return ExitStatus::BadInput;
+    const bool found = search(request);
+    MapPicture picture;
+    paintSearch(picture, request);
+    if (!savePng(enlarged(picture.image(), request.scale), request.files[1]))
+        return ExitStatus::BadInput;
+    return found ? ExitStatus::Done : ExitStatus::NoRoute;
+}
+
+} // namespace Jobs
