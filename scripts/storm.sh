@@ -35,7 +35,7 @@ cp "$program" data/*.map "$work/program/"
 echo "the storm's own file outside the program folder: it must stay as it is" >"$work/outside.txt"
 
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
-export LSAN_OPTIONS=suppressions=$PWD/tests/e2e/qt-leaks.supp:print_suppressions=0
+export LSAN_OPTIONS=suppressions=$PWD/tests/qt-leaks.supp:print_suppressions=0
 export PYTHONDONTWRITEBYTECODE=1
 timeout $((seconds + 240)) tests/e2e/xvfb.sh /usr/bin/python3 scripts/storm/storm.py \
   "$seconds" "$work/program/$(basename "$program")" "$work" &
