@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
-# A storm of real input on the real program under Xvfb: random drags over the map, clicks on every
-# control, every menu item but "Quit" (searches started inside animations, map loads and saves,
-# generators, delay changes), answers to whatever box is open, for a bounded time. Then "Quit",
-# which must end the program at once with status 0. Anything else (a crash, a sanitizer report,
-# a hang) fails the run.
+# A storm of real input on the real program under Xvfb and a window manager, in sessions: random
+# drags with every button, the wheel, the bars, every control, every menu item, keys, searches
+# inside animations, answers to every box; hostile "maps" loaded from the list and awkward names
+# typed into the save dialog; each session ended by Quit or a close through the window manager,
+# idle, during an animation or with a box open, and the program started again. A crash, a
+# sanitizer or leak report, a window that stops answering for 5 s, a status other than 0, a box
+# missing where the program must show one, or a file outside the folder changed fails the run.
 #   scripts/storm.sh [SECONDS] [PROGRAM]
-# The default program is the sanitizer build's, made if missing. It runs from a copy of its folder,
-# so the maps the storm saves do not land in the build tree. Stops by itself: SECONDS (default 300)
-# of input, then at most 30 seconds to quit.
+# The default program is the sanitizer build's, made if missing. It runs from a copy of its folder
+# planted with hostile files. STORM_SEED=N repeats a storm's choices; STORM_ONLY=random,loads,
+# names,ends keeps to some of its parts; STORM_KEEP=DIR keeps the logs there.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-300}
@@ -18,73 +20,26 @@ if [[ -z $program ]]; then
   cmake --build build-asan -j "$(nproc)" --target routeseer
   program=build-asan/src/routeseer
 fi
-folder=$(mktemp -d)
-cp "$program" "$(dirname "$program")"/*.map "$folder"/
-export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
-exec timeout $((seconds + 120)) tests/e2e/xvfb.sh bash -c '
-  set -uo pipefail
-  folder=$1 seconds=$2
-  shot=$folder/storm.png
-  source tests/e2e/mapscreen.sh
-  start_program "$folder/routeseer" "$folder/storm.log"
-  import -window root "$shot"
-  read -r mapx mapy <<<"$(map_origin)"
-  # The client area starts 14 pixels above and left of the map.
-  cx=$((mapx - 14)) cy=$((mapy - 14))
-  menubar=$((Y + 7))
-  menus=(16 57 104 146)   # File, Pathfind, Extras, Delay: x of each title in the window
-  items=(3 4 3 3)         # items per menu
-  click() { xdotool mousemove "$1" "$2" click 1; }
-  client() { click $((cx + $1)) $((cy + $2)); }
-  pick() { echo $((RANDOM % $1)); }
-  menu_item() {   # menu_item MENU ITEM, by keyboard once the menu is open
-    click $((X + menus[$1])) "$menubar"
-    sleep 0.05
-    local keys=() k
-    for ((k = 0; k <= $2; k++)); do keys+=(Down); done
-    xdotool key --delay 20 "${keys[@]}" Return
-  }
-  # A program that has ended stays a zombie until waited for, so look at its state.
-  alive() { local state; state=$(ps -o stat= -p "$program_pid") && [[ $state != Z* ]]; }
-  actions=0 end=$((SECONDS + seconds))
-  while ((SECONDS < end)); do
-    case $(pick 12) in
-      0 | 1) xdotool mousemove $((mapx + $(pick 520) - 10)) $((mapy + $(pick 520) - 10)) mousedown 1
-             for _ in 1 2 3 4 5; do xdotool mousemove $((mapx + $(pick 540) - 20)) $((mapy + $(pick 540) - 20)); done
-             xdotool mouseup 1 ;;
-      2) xdotool mousemove $((mapx + $(pick 501))) $((mapy + $(pick 501))) ;;
-      3) client 658 298 ;;                               # Pathfind!
-      4) client $((546 + $(pick 20))) $((35 + 21 * $(pick 4))) ;;   # the four option boxes
-      5) menu=$(pick 4) item=$(pick "${items[menu]}")
-         ((menu == 0 && item == 2)) || menu_item "$menu" "$item" ;;   # never "Quit" here
-      6) menu_item 1 $(pick 4) ;;                       # the search menu, more often
-      7) bar=$(pick 4)                                   # an arrow of a start/finish bar
-         case $bar in
-           0) client $((16 + 500 * $(pick 2))) 7 ;; 1) client 7 $((16 + 500 * $(pick 2))) ;;
-           2) client 525 $((16 + 500 * $(pick 2))) ;; 3) client $((16 + 500 * $(pick 2))) 525 ;;
-         esac ;;
-      8) xdotool mousemove $((cx + 560 + $(pick 200))) $((cy + 335 + $(pick 150))) click --repeat 2 --delay 60 1 ;;
-      9) client 725 508 ;;                               # Close load list
-      10) xdotool type --delay 10 "storm$(pick 5)"; xdotool key Return ;;
-      11) xdotool key "$( (($(pick 2))) && echo Return || echo Escape)" ;;
-    esac
-    actions=$((actions + 1))
-    alive || { echo "the program ended during the storm, after $actions actions"; tail -n 40 "$folder/storm.log"; exit 1; }
-  done
-  # Close any open box, then "Quit".
-  for _ in 1 2 3 4; do xdotool key Escape; sleep 0.2; done
-  menu_item 0 2
-  status=
-  for _ in $(seq 300); do
-    if ! alive; then wait "$program_pid"; status=$?; break; fi
-    sleep 0.1
-  done
-  if [[ -z $status ]]; then
-    echo "the program did not end within 30 seconds of Quit after $actions actions"
-    import -window root "$shot"; echo "screenshot: $shot"; exit 1
-  fi
-  if ((status != 0)) || grep -q -E "ERROR: AddressSanitizer|runtime error" "$folder/storm.log"; then
-    echo "the program ended with status $status after $actions actions"; tail -n 40 "$folder/storm.log"; exit 1
-  fi
-  echo "storm: $actions actions in $seconds s, then Quit: status 0, no sanitizer report"
-' storm "$folder" "$seconds"
+needed=(xvfb xdotool openbox xclip python3 python3-xlib)
+if ! dpkg-query -W -f='${Status}\n' "${needed[@]}" 2>/dev/null | grep -c 'install ok installed' | grep -qx "${#needed[@]}"; then
+  apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${needed[@]}" >/dev/null
+fi
+
+# Everything the storm makes lives in one folder, gone when the storm ends, however it ends.
+work=$(mktemp -d "${TMPDIR:-/tmp}/routeseer-storm.XXXXXX")
+keep() { [[ -z ${STORM_KEEP:-} ]] || { mkdir -p "$STORM_KEEP" && cp -r "$work/logs" "$STORM_KEEP/"; }; }
+trap 'keep; rm -rf "$work"' EXIT
+mkdir -p "$work/program" "$work/home" "$work/logs" "$work/pictures"
+mkdir -m 700 "$work/runtime"
+cp "$program" "$(dirname "$program")"/*.map "$work/program/"
+echo "the storm's own file outside the program folder: it must stay as it is" >"$work/outside.txt"
+
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+export LSAN_OPTIONS=suppressions=$PWD/tests/qt-leaks.supp:print_suppressions=0
+export PYTHONDONTWRITEBYTECODE=1
+timeout $((seconds + 240)) tests/e2e/xvfb.sh /usr/bin/python3 scripts/storm/storm.py \
+  "$seconds" "$work/program/$(basename "$program")" "$work" &
+storm=$!
+# Stopped from outside, the storm still ends its X server and programs before the folder goes.
+trap 'kill "$storm" 2>/dev/null; wait "$storm"; exit 143' TERM INT
+wait "$storm"

@@ -5,6 +5,18 @@
 
 #include "app/form1.h"
 
+// Sanitizer builds check for leaks when the program ends; quick_exit skips the checker's own hook.
+#if defined(__SANITIZE_ADDRESS__)
+#define ROUTESEER_CHECK_LEAKS 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define ROUTESEER_CHECK_LEAKS 1
+#endif
+#endif
+#ifdef ROUTESEER_CHECK_LEAKS
+#include <sanitizer/lsan_interface.h>
+#endif
+
 namespace {
 
 // The pause after each step of the result animation, in milliseconds.
@@ -18,6 +30,9 @@ constexpr std::int16_t VerySlowDelay = 10;
 [[noreturn]] void endProgram()
 {
     std::fflush(nullptr);
+#ifdef ROUTESEER_CHECK_LEAKS
+    __lsan_do_leak_check();
+#endif
     std::quick_exit(EXIT_SUCCESS);
 }
 

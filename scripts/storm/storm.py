@@ -1,0 +1,249 @@
+"""The storm's driver: sessions of the real program on the X server in DISPLAY, each hit with random
+input and with missions (hostile loads, awkward save names), then ended by one of a person's ways
+out; the next session starts the program again.
+    storm.py SECONDS PROGRAM WORK_FOLDER
+PROGRAM lies in the storm's copy of the program folder; WORK_FOLDER holds the file outside that
+folder which planted links point at, the logs and the program's home.
+STORM_SEED repeats a storm's choices; STORM_ONLY (a comma list of random, loads, names, ends) keeps
+to those parts; STORM_PICK=TEXT keeps to the missions and ways out whose label holds TEXT, such as
+"FIFO", "300 letters" or "close while box", with no random input."""
+import collections
+import os
+import random
+import subprocess
+import sys
+import time
+
+import actions
+import missions
+from folder import Folder
+from program import BoxWaitSeconds, Program, StormFailure
+from xscreen import Screen
+
+RingLength = 20
+SessionSeconds = (15, 40)
+MissionShare = 0.12
+Parts = ("random", "loads", "names", "ends")
+
+
+class Storm:
+    def __init__(self, seconds, executable, work):
+        self.seconds = seconds
+        self.executable = executable
+        self.work = work
+        self.folder = Folder(os.path.dirname(executable), os.path.join(work, "outside.txt"))
+        self.seed = int(os.environ.get("STORM_SEED") or random.randrange(1 << 31))
+        self.rng = random.Random(self.seed)
+        self.parts = set(os.environ.get("STORM_ONLY", "").split(",")) & set(Parts) or set(Parts)
+        self.pick = os.environ.get("STORM_PICK", "")
+        if self.pick:
+            self.parts.discard("random")
+        self.screen = Screen()
+        self.ring = collections.deque(maxlen=RingLength)
+        self.counts = collections.Counter()
+        self.ends = collections.Counter()
+        self.loads = collections.Counter()
+        self.started = time.monotonic()
+        self.sessions = 0
+        self.program = None
+        self.missions = []
+        self.ways_out = []
+        self.longest_silence = 0.0
+
+    # --- what happened ---------------------------------------------------------------------------
+    def note(self, what):
+        self.counts["actions"] += 1
+        self.remark(what)
+
+    def remark(self, what):
+        self.ring.append(f"{time.monotonic() - self.started:6.1f} s  session {self.sessions}: {what}")
+
+    def check(self):
+        self.program.check()
+
+    # --- boxes -----------------------------------------------------------------------------------
+    def boxes(self):
+        return self.screen.boxes(self.program.pid)
+
+    def wait_box(self, what, seconds=BoxWaitSeconds):
+        """The box that opens within the time given, or a failure naming what should have opened it."""
+        until = time.monotonic() + seconds
+        while time.monotonic() < until:
+            self.check()
+            if boxes := self.boxes():
+                return boxes[-1]
+            time.sleep(0.05)
+        raise StormFailure(f"no box {what} within {seconds:.0f} s")
+
+    def box_within(self, seconds):
+        """A box that opens within the time given, or None."""
+        try:
+            return self.wait_box("", seconds)
+        except StormFailure:
+            self.check()
+            return None
+
+    def focus(self, window):
+        until = time.monotonic() + 2
+        while time.monotonic() < until and self.screen.active_window() != window.id:
+            self.screen.request_focus(window)
+            time.sleep(0.05)
+
+    def answer(self, box, how):
+        """Answers the box with keys or a close through the window manager; waits for it to go."""
+        title = self.screen.title(box)
+        self.note(f'answered the box "{title}" with {how}')
+        if how == "close":
+            self.screen.request_close(box)
+        else:
+            self.focus(box)
+            self.program.hands.keys(*how.split())
+        self.counts["boxes answered"] += 1
+        started = time.monotonic()
+        again = how != "close"
+        while box.id in [b.id for b in self.boxes()]:
+            self.check()
+            waited = time.monotonic() - started
+            if again and waited > 2:
+                # Keys that went to another window while the box took the focus: once more.
+                again = False
+                self.remark(f"the box was still open: {how} again")
+                self.focus(box)
+                self.program.hands.keys(*how.split())
+            if waited > BoxWaitSeconds:
+                active = self.screen.active_window()
+                raise StormFailure(f'the box "{title}" stayed open after {how} (the active window: '
+                                   f'{"the box" if active == box.id else hex(active or 0)})')
+            time.sleep(0.05)
+
+    def answer_any(self, box):
+        title = self.screen.title(box)
+        if title.startswith("Enter map name") and self.rng.random() < 0.6:
+            self.focus(box)
+            self.note("typed a name into the name dialog")
+            self.program.hands.type(f"storm{self.rng.randrange(5)}")
+        elif not title.startswith(("Pathfinding Algorithm", "Save map?", "Enter map name")):
+            if self.rng.random() < 0.3:
+                missions.save_picture(self, box)
+                return
+        self.answer(box, self.rng.choice(["Return", "Escape", "close", "Tab space"]))
+
+    def paste(self, text):
+        """Pastes the text with Ctrl+V from a clipboard that xclip holds for the moment."""
+        holder = subprocess.Popen(["xclip", "-selection", "clipboard", "-quiet"], stdin=subprocess.PIPE,
+                                  stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        holder.stdin.write(text.encode())
+        holder.stdin.close()
+        time.sleep(0.2)
+        self.program.hands.keys("ctrl+v")
+        time.sleep(0.3)
+        holder.kill()
+        holder.wait()
+
+    def clear_boxes(self):
+        while boxes := self.boxes():
+            self.answer(boxes[-1], "Escape" if self.rng.random() < 0.5 else "close")
+
+    # --- sessions --------------------------------------------------------------------------------
+    def run(self):
+        end = self.started + self.seconds
+        while True:
+            self.session(end)
+            if time.monotonic() > end - 5:
+                break
+        if self.folder.outside_changed():
+            raise StormFailure("the file outside the folder that a planted link points to was changed")
+
+    def session(self, end):
+        self.sessions += 1
+        self.folder.plant_all()
+        log = os.path.join(self.work, "logs", f"session-{self.sessions}.log")
+        self.program = Program(self.executable, log, self.environment(), self.screen, self.remark)
+        self.note(f"started the program, pid {self.program.pid}")
+        until = time.monotonic() + self.rng.uniform(*SessionSeconds) if "random" in self.parts else 0
+        todo = 0 if "random" in self.parts else 4
+        while time.monotonic() < min(until, end) or todo > 0:
+            self.check()
+            if not self.missions:
+                self.missions = missions.all_missions(self)
+            boxes = self.boxes()
+            if boxes and self.rng.random() < 0.8:
+                self.answer_any(boxes[-1])
+            elif self.missions and (todo > 0 or self.rng.random() < MissionShare):
+                todo -= 1
+                label, mission = self.missions.pop()
+                self.remark(f"mission: {label}")
+                mission(self)
+            elif "random" in self.parts:
+                actions.random_action(self)
+            else:
+                break
+        if not self.ways_out:
+            self.ways_out = missions.ways_out(self)
+        missions.end_session(self, *self.ways_out.pop())
+        self.longest_silence = max(self.longest_silence, self.program.pinger.longest_silence)
+
+    def environment(self):
+        home = os.path.join(self.work, "home")
+        return dict(os.environ, HOME=home, XDG_CONFIG_HOME=home, XDG_CACHE_HOME=home, XDG_DATA_HOME=home,
+                    XDG_RUNTIME_DIR=os.path.join(self.work, "runtime"), QT_QPA_PLATFORM="xcb")
+
+    def summary(self):
+        seconds = time.monotonic() - self.started
+        ends = ", ".join(f"{way} {n}" for way, n in sorted(self.ends.items())) or "none"
+        loads = ", ".join(f"{kind} {n}" for kind, n in sorted(self.loads.items())) or "none"
+        if self.program:
+            self.longest_silence = max(self.longest_silence, self.program.pinger.longest_silence)
+        return (f"storm: {self.sessions} sessions, {self.counts['actions']} actions in {seconds:.0f} s "
+                f"(seed {self.seed}); ends: {ends}; boxes answered: {self.counts['boxes answered']}; "
+                f"hostile loads: {sum(self.loads.values())} ({loads}); saves: {self.counts['saves']}; "
+                f"longest wait for a ping: {self.longest_silence:.1f} s")
+
+    def failure(self, reason):
+        subprocess.run(["import", "-window", "root", os.path.join(self.work, "logs", "failure.png")], check=False)
+        lines = [f"storm FAILED: {reason}", f"seed {self.seed}; the last actions:", *self.ring]
+        if self.program:
+            report = self.program.sanitizer_report()
+            lines += [f"the program's log ({'with ' + report if report else 'no sanitizer report'}), last lines:",
+                      self.program.log_tail()]
+        return "\n".join(lines)
+
+
+def start_window_manager(storm):
+    """openbox, so that a close is a person's close: the window manager asks the window to close."""
+    manager = subprocess.Popen(["openbox"], env=storm.environment(), stdout=subprocess.DEVNULL,
+                               stderr=subprocess.DEVNULL)
+    until = time.monotonic() + 10
+    while not storm.screen.window_manager_ready():
+        if time.monotonic() > until:
+            raise StormFailure("the window manager did not start")
+        time.sleep(0.1)
+    return manager
+
+
+def main():
+    seconds, executable, work = int(sys.argv[1]), sys.argv[2], sys.argv[3]
+    storm = Storm(seconds, executable, work)
+    print(f"storm: {seconds} s on {executable}, seed {storm.seed}, parts {','.join(sorted(storm.parts))}",
+          flush=True)
+    manager = None
+    try:
+        manager = start_window_manager(storm)
+        storm.run()
+    except Exception as failure:
+        reason = str(failure) if isinstance(failure, StormFailure) else f"the storm itself broke: {failure!r}"
+        print(storm.failure(reason), flush=True)
+        print(storm.summary())
+        return 1
+    finally:
+        if storm.program:
+            storm.program.kill()
+        if manager:
+            manager.terminate()
+            manager.wait()
+    print(storm.summary())
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
