@@ -175,6 +175,9 @@ def end_session(storm, how, state):
         storm.clear_boxes()
     seen = observe(storm)
     storm.check()
+    if how == "close" and seen in ("box", "name dialog"):
+        close_behind_box(storm, seen)
+        seen += ", then the box closed"
     program.stop_watching()
     storm.note(f"{'File > Quit' if how == 'quit' else 'closed the window'} while {seen}")
     if how == "quit":
@@ -192,6 +195,22 @@ def end_session(storm, how, state):
         raise StormFailure(f"the program ended with a sanitizer report ({report}) when {how} while {seen}")
     storm.note(f"the program ended {took * 1000:.0f} ms later with status 0")
     storm.ends[f"{how} while {seen}"] += 1
+
+
+def close_behind_box(storm, seen):
+    """A box blocks its window, as a modal box does: a close of the window waits for the box to be
+    answered. The program goes on answering pings, the box stays, and once the box is closed in
+    its turn, the window's close gets through when made again."""
+    program = storm.program
+    boxes = storm.boxes()
+    storm.note(f"closed the window while {seen}: the box must stay")
+    storm.screen.request_close(program.window)
+    time.sleep(1.0)
+    storm.check()
+    if [box.id for box in storm.boxes()] != [box.id for box in boxes]:
+        raise StormFailure(f"a close of the window while {seen} did not wait for the box")
+    while boxes := storm.boxes():
+        storm.answer(boxes[-1], "close")
 
 
 def start_slow_animation(storm):
