@@ -29,32 +29,32 @@ std::string flaw(const SearchCase& searchCase, const Route& route)
 }
 
 // The first record in which the padded flood differs from findpath's, or empty when none does.
-std::string difference(const PaddedFlood& padded)
+std::string difference()
 {
     using namespace Routeseer;
     for (int y = 0; y <= GridLast; ++y)
         for (int x = 0; x <= GridLast; ++x)
-            if (padded.distance(x, y) != DistanceGrid(x, y))
+            if (PaddedFlood::distance(x, y) != DistanceGrid(x, y))
                 return "the distance of (" + std::to_string(x) + ", " + std::to_string(y) + ") is " +
-                       std::to_string(padded.distance(x, y)) + ", findpath's " +
+                       std::to_string(PaddedFlood::distance(x, y)) + ", findpath's " +
                        std::to_string(DistanceGrid(x, y));
-    if (padded.tail() != queuetail)
-        return "the queue ends at " + std::to_string(padded.tail()) + ", findpath's at " +
+    if (PaddedFlood::tail() != queuetail)
+        return "the queue ends at " + std::to_string(PaddedFlood::tail()) + ", findpath's at " +
                std::to_string(queuetail);
-    const auto entries = padded.queue().begin();
+    const QueueEntry* const entries = PaddedFlood::queue();
     const auto [mine, theirs] = std::mismatch(entries, entries + queuetail + 1, NodeQueue.begin());
     if (mine != entries + queuetail + 1)
         return "queue entry " + std::to_string(mine - entries) + " differs";
-    if (padded.route() != PathSteps)
+    if (PaddedFlood::route() != PathSteps)
         return "the route differs";
     return {};
 }
 
 } // namespace
 
-void checkSameRecords(const SearchCase& searchCase, const PaddedFlood& padded)
+void checkSameRecords(const SearchCase& searchCase)
 {
-    if (const std::string why = difference(padded); !why.empty())
+    if (const std::string why = difference(); !why.empty())
         abortSetUp(searchCase.name + ", padded flood: " + why);
 }
 

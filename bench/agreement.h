@@ -19,6 +19,6 @@ void checkRoute(const SearchCase& searchCase, const std::string& contender, cons
 
 // Exits with a message naming the case unless the padded flood's distances, queue entries up to
 // its tail, and route are exactly those that findpath, run last, left in the shared records.
-void checkSameRecords(const SearchCase& searchCase, const PaddedFlood& padded);
+void checkSameRecords(const SearchCase& searchCase);
 
 } // namespace Bench
