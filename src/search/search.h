@@ -1,15 +1,39 @@
 // The two halves of findpath, shared between the files of the search core.
 #pragma once
 
+#include <array>
+
 #include "map/routeseer.h"
 
 namespace Routeseer {
 
-// Clears the search records and queues the start; the start's own distance stays 0 (or -1 when
-// it is a wall), which is why the flood later finds it again at distance 2.
+// The flood's own distance grid: the map inside a permanent wall border one square wide, so every
+// neighbour of a square is one fixed step away in memory and none needs a bounds check. Two more
+// rows of wall below give a start just below the map (it may lie one square off) its whole
+// neighbourhood. After a flood it is copied into DistanceGrid, which keeps the map's own layout.
+inline constexpr int WorkSide = GridSide + 2;
+inline constexpr int WorkRows = GridSide + 4;
+inline constexpr int WorkCells = WorkSide * WorkRows;
+extern std::array<std::int16_t, WorkCells> workGrid;
+
+inline constexpr int workIndex(int x, int y) { return (x + 1) + WorkSide * (y + 1); }
+
+// Each neighbour's displacement in the work grid, in the clockwise order.
+inline constexpr std::array<int, NeighbourCount> WorkOffset = [] {
+    std::array<int, NeighbourCount> offset{};
+    for (int i = 0; i < NeighbourCount; ++i)
+        offset[i] = NeighbourDx[i] + WorkSide * NeighbourDy[i];
+    return offset;
+}();
+
+// Lays the map into the work grid, clears the search's scalars and queues the start; the start's
+// own distance stays 0 (or -1 when it is a wall), which is why the flood later finds it again at
+// distance 2.
 void resetSearch(const PathStep& start);
 
-// Expands queue entries in order until the target is discovered (true) or the flood runs out.
+// Expands queue entries in order until the target is discovered (true) or the flood runs out,
+// clears the distances of the queue entries above the last one appended, and leaves the
+// distances in DistanceGrid and the work grid alike.
 bool flood(const PathStep& target);
 
 // Rebuilds PathSteps from the target back to the start after a flood that reached the target,
