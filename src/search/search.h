@@ -40,6 +40,20 @@ bool flood(const PathStep& target);
 // or leaves it empty after one that did not.
 void traceRoute(const PathStep& start, const PathStep& target, bool reached);
 
+// The neighbour of `here` one step nearer the start that comes last clockwise, or N when none is:
+// scanning from the last backwards, the first nearer one is it.
+template <typename DistanceAt> int nearerNeighbour(const PathStep& here, DistanceAt distanceAt)
+{
+    const std::int16_t distance = distanceAt(here.x, here.y);
+    int i = NeighbourCount - 1;
+    for (; i > 0; --i) {
+        const std::int16_t value = distanceAt(here.x + NeighbourDx[i], here.y + NeighbourDy[i]);
+        if (value < distance && value != Unreached && value != Blocked)
+            break;
+    }
+    return i;
+}
+
 inline constexpr const char* NoPathMessage =
     "No path was found. The start or endpoints are sealed off from eachother.";
 
