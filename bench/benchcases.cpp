@@ -11,6 +11,8 @@ namespace {
 
 using namespace Routeseer;
 
+constexpr PathStep EdgeCornerStart{0, 0};
+constexpr PathStep EdgeCornerFinish{GridLast, GridLast};
 constexpr PathStep CornerStart{1, 1};
 constexpr PathStep CornerFinish{GridLast - 1, GridLast - 1};
 
@@ -44,6 +46,15 @@ MapImage blankMap(const std::filesystem::path& programFolder)
     return currentMap();
 }
 
+// Every square open, the outer ring too, so the flood runs along the edge of the grid.
+MapImage openMap(const MapImage& blank)
+{
+    MapImage image = blank;
+    for (MapSquare& square : image)
+        square.passable = Open;
+    return image;
+}
+
 // The raw generator output decides every wall, so the map is the same with any standard library.
 MapImage randomWallMap(const MapImage& blank)
 {
@@ -71,6 +82,7 @@ std::vector<SearchCase> makeCases(const std::filesystem::path& programFolder)
 {
     const MapImage blank = blankMap(programFolder);
     std::vector<SearchCase> cases{
+        {"open", openMap(blank), EdgeCornerStart, EdgeCornerFinish, false},
         {"blank", blank, CornerStart, CornerFinish, false},
         {"random30", randomWallMap(blank), CornerStart, CornerFinish, false},
         {"sealed", walledInFinish(blank), CornerStart, SealedFinish, true},

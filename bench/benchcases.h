@@ -22,8 +22,9 @@ struct SearchCase {
     bool open(int x, int y) const { return map[x + Routeseer::GridSide * y].passable != Routeseer::Wall; }
 };
 
-// The default map from the program folder, a map with 30 % random walls, and the default map
-// with the finish walled in. Exits with a message when the default map cannot be read.
+// A map open to its very edge, the default map from the program folder, a map with 30 % random
+// walls, and the default map with the finish walled in. Exits with a message when the default map cannot be
+// read.
 std::vector<SearchCase> makeCases(const std::filesystem::path& programFolder);
 
 // Makes the case's map the one findpath searches.

@@ -1,6 +1,7 @@
-// Times findpath against a textbook breadth-first search and the Boost Graph Library's, on the
-// default map, on a map of random walls and on a map whose finish is walled in. Every contender's
-// route is checked against findpath's before the clock starts.
+// Times findpath against the plainest fast flood (a padded grid), a textbook breadth-first search
+// and the Boost Graph Library's, on an open map, the default map, a map of random walls and a map
+// whose finish is walled in. Every contender's work is checked against findpath's before the clock
+// starts.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
@@ -12,6 +13,7 @@
 #include "agreement.h"
 #include "benchcases.h"
 #include "boostbfs.h"
+#include "paddedflood.h"
 #include "platform/headless.h"
 #include "textbookbfs.h"
 
@@ -73,11 +75,13 @@ void checkContest(Contest& contest)
     const Route reference = findpathRoute(searchCase);
     const std::size_t steps = static_cast<std::size_t>(Routeseer::pathlength);
     checkRoute(searchCase, "findpath", reference, steps);
+    PaddedFlood::search(searchCase);
+    checkSameRecords(searchCase);
     checkRoute(searchCase, "textbook", contest.textbook(), steps);
     checkRoute(searchCase, "boost", contest.boost.search(), steps);
 }
 
-void timeFindpath(benchmark::State& state, const SearchCase& searchCase)
+[[gnu::noinline]] void timeFindpath(benchmark::State& state, const SearchCase& searchCase)
 {
     installMap(searchCase);
     for (auto _ : state) {
@@ -88,13 +92,21 @@ void timeFindpath(benchmark::State& state, const SearchCase& searchCase)
     }
 }
 
-void timeTextbook(benchmark::State& state, const Contest& contest)
+[[gnu::noinline]] void timePadded(benchmark::State& state, const SearchCase& searchCase)
+{
+    for (auto _ : state) {
+        PaddedFlood::search(searchCase);
+        benchmark::DoNotOptimize(PaddedFlood::route().data());
+    }
+}
+
+[[gnu::noinline]] void timeTextbook(benchmark::State& state, const Contest& contest)
 {
     for (auto _ : state)
         benchmark::DoNotOptimize(contest.textbook());
 }
 
-void timeBoost(benchmark::State& state, Contest& contest)
+[[gnu::noinline]] void timeBoost(benchmark::State& state, Contest& contest)
 {
     for (auto _ : state)
         benchmark::DoNotOptimize(contest.boost.search());
@@ -106,6 +118,9 @@ void registerContest(Contest& contest)
     const SearchCase& searchCase = contest.searchCase;
     benchmark::RegisterBenchmark(("BM_findpath/" + name).c_str(), [&searchCase](benchmark::State& state) {
         timeFindpath(state, searchCase);
+    })->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark(("BM_padded/" + name).c_str(), [&searchCase](benchmark::State& state) {
+        timePadded(state, searchCase);
     })->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark(("BM_textbook/" + name).c_str(), [&contest](benchmark::State& state) {
         timeTextbook(state, contest);

@@ -6,6 +6,16 @@ namespace {
 
 std::int16_t distanceAt(int x, int y) { return onMap(x, y) ? DistanceGrid(x, y) : Blocked; }
 
+// The flood's own grid after it has reached the target: every square the route passes was
+// reached, so lies on the map, and its neighbours inside the border.
+std::int16_t floodDistanceAt(int x, int y) { return workGrid[workIndex(x, y)]; }
+
+PathStep neighbourOf(const PathStep& square, int i)
+{
+    return PathStep{static_cast<std::uint8_t>(square.x + NeighbourDx[i]),
+                    static_cast<std::uint8_t>(square.y + NeighbourDy[i])};
+}
+
 } // namespace
 
 void backtrack(const PathStep& current, const std::int16_t& index)
@@ -14,17 +24,9 @@ void backtrack(const PathStep& current, const std::int16_t& index)
         pathfound = True;
         return;
     }
-    const std::int16_t here = distanceAt(current.x, current.y);
-    // Every neighbour one step nearer qualifies and the last one in clockwise order wins, so
-    // routes lean towards the upper left as seen from the finish.
-    int chosen = 0;
-    for (int i = 0; i < NeighbourCount; ++i) {
-        const std::int16_t value = distanceAt(current.x + NeighbourDx[i], current.y + NeighbourDy[i]);
-        if (value < here && value != Unreached && value != Blocked)
-            chosen = i;
-    }
-    PathSteps[index] = PathStep{static_cast<std::uint8_t>(current.x + NeighbourDx[chosen]),
-                                static_cast<std::uint8_t>(current.y + NeighbourDy[chosen])};
+    // The last nearer neighbour clockwise wins, so routes lean towards the upper left as seen
+    // from the finish.
+    PathSteps[index] = neighbourOf(current, nearerNeighbour(current, distanceAt));
 }
 
 void traceRoute(const PathStep& start, const PathStep& target, bool reached)
@@ -37,11 +39,12 @@ void traceRoute(const PathStep& start, const PathStep& target, bool reached)
     PathSteps = std::vector<PathStep>(static_cast<std::size_t>(pathlength) + 1);
     PathSteps[pathlength] = target;
     PathSteps[0] = start;
-    const auto bound = static_cast<std::int16_t>(pathlength);
-    for (int k = 0; k <= bound && pathfound != True; ++k) {
-        const auto index = static_cast<std::int16_t>(bound - k - 1);
-        backtrack(PathSteps[bound - k], index);
+    // The same steps as backtrack, read from the flood's grid, which holds what DistanceGrid does.
+    for (int index = pathlength - 1; index >= 1; --index) {
+        const PathStep& later = PathSteps[index + 1];
+        PathSteps[index] = neighbourOf(later, nearerNeighbour(later, floodDistanceAt));
     }
+    pathfound = True; // the walk is back at the start
 }
 
 } // namespace Routeseer

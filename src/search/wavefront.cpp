@@ -1,7 +1,8 @@
 // The breadth-first flood. It runs on every search and on every reload of the map, and its time
-// is shown to the user, so the inner loop is kept lean: the flood works on locals and writes the
-// shared records back once, squares away from the edge test their eight neighbours unrolled at
-// fixed index offsets with no bounds checks, and only edge squares pay for the checks.
+// is shown to the user, so it works on its own padded grid: every square, on the edge or not,
+// tests its eight neighbours at fixed displacements with no bounds check, and the distances are
+// handed to DistanceGrid once, when the flood is over.
+#include <algorithm>
 #include <bit>
 #include <cstring>
 
@@ -9,55 +10,80 @@
 
 namespace Routeseer {
 
+// Walls everywhere until a search lays the map inside the border.
+constinit std::array<std::int16_t, WorkCells> workGrid = [] {
+    std::array<std::int16_t, WorkCells> grid{};
+    grid.fill(Blocked);
+    return grid;
+}();
+
 namespace {
 
-int squareIndex(int x, int y) { return x + GridSide * y; }
+// What each neighbour adds to a queue entry read as one little-endian word (x in the lowest byte,
+// then y, then the distance). The flood appends only squares on the map, so the sum never carries
+// from one field into the next.
+static_assert(sizeof(QueueEntry) == sizeof(std::uint32_t) && std::endian::native == std::endian::little);
+constexpr std::array<std::uint32_t, NeighbourCount> WordStep = [] {
+    std::array<std::uint32_t, NeighbourCount> step{};
+    for (int i = 0; i < NeighbourCount; ++i)
+        step[i] = static_cast<std::uint32_t>(NeighbourDx[i] + 256 * NeighbourDy[i]);
+    return step;
+}();
 
-int targetIndexOf(const PathStep& target)
+// Only a start or a lone expansion's entry may lie off the map; two squares or more off, none of
+// its neighbours is on it, and it would lie outside the work grid.
+bool besideMap(const QueueEntry& entry) { return entry.x <= GridSide && entry.y <= GridSide; }
+
+std::int16_t* cellOf(const PathStep& square)
 {
-    return onMap(target.x, target.y) ? squareIndex(target.x, target.y) : -1;
+    return onMap(square.x, square.y) ? &workGrid[workIndex(square.x, square.y)] : nullptr;
 }
 
-// A queue entry as one little-endian word: x in the lowest byte, then y, then the distance.
-static_assert(sizeof(QueueEntry) == sizeof(std::uint32_t) && std::endian::native == std::endian::little);
-std::uint32_t entryWord(const QueueEntry& entry)
+void publishDistances()
 {
-    std::uint32_t word;
-    std::memcpy(&word, &entry, sizeof word);
-    return word;
+    for (int y = 0; y <= GridLast; ++y)
+        std::copy_n(&workGrid[workIndex(0, y)], GridSide, &DistanceGrid(0, y));
+}
+
+void loadDistances()
+{
+    for (int y = 0; y <= GridLast; ++y)
+        std::copy_n(&DistanceGrid(0, y), GridSide, &workGrid[workIndex(0, y)]);
 }
 
 class Wavefront {
-public:
-    explicit Wavefront(const PathStep& target)
-        : distances(&DistanceGrid(0, 0)), tail(queuetail), targetIndex(targetIndexOf(target))
-    {
-    }
+  public:
+    explicit Wavefront(const PathStep& target) : tail(queuetail), targetCell(cellOf(target)) {}
 
     // Expands one entry; true when the target was discovered. Inlined into the flood's loop so
     // that the tail stays in a register.
     [[gnu::always_inline]] bool expand(const QueueEntry& entry)
     {
-        const int x = entry.x;
-        const int y = entry.y;
+        std::int16_t* const here = &workGrid[workIndex(entry.x, entry.y)];
         const auto distance = static_cast<std::int16_t>(entry.distance + 1);
-        if (x >= 1 && x < GridLast && y >= 1 && y < GridLast) {
-            const int here = squareIndex(x, y);
-            const std::uint32_t next = entryWord(entry) + (1u << 16); // the distance one further
-            return inner<0>(here, next, distance) || inner<1>(here, next, distance) ||
-                   inner<2>(here, next, distance) || inner<3>(here, next, distance) ||
-                   inner<4>(here, next, distance) || inner<5>(here, next, distance) ||
-                   inner<6>(here, next, distance) || inner<7>(here, next, distance);
-        }
-        // On the edge a neighbour off the map is passed over like a wall.
+        const std::uint32_t further = std::bit_cast<std::uint32_t>(entry) + (1u << 16);
+#pragma GCC unroll 8
         for (int i = 0; i < NeighbourCount; ++i) {
-            const int nx = x + NeighbourDx[i];
-            const int ny = y + NeighbourDy[i];
-            if (onMap(nx, ny) && distances[squareIndex(nx, ny)] == Unreached &&
-                discover(squareIndex(nx, ny), entryWord(QueueEntry{std::uint8_t(nx), std::uint8_t(ny), distance}),
-                         distance))
+            std::int16_t* const neighbour = here + WorkOffset[i];
+            if (*neighbour != Unreached)
+                continue;
+            // The queue has room for every square plus the start's second entry, and a square is
+            // discovered only while its distance is 0, so the append never overflows.
+            *neighbour = distance;
+            const std::uint32_t word = further + WordStep[i];
+            std::memcpy(&NodeQueue[++tail], &word, sizeof word);
+            if (neighbour == targetCell)
                 return true;
         }
+        return false;
+    }
+
+    // Expands queue entries in order until the target is discovered (true) or none is left.
+    bool spread()
+    {
+        for (int next = 0; next <= tail; ++next)
+            if (expand(NodeQueue[next]))
+                return true;
         return false;
     }
 
@@ -74,51 +100,21 @@ public:
         return found;
     }
 
-private:
-    // One branch per direction, so each is predicted on its own.
-    // `next` is the expanded square's queue word with the distance already one further; away
-    // from the edge a neighbour's x and y stay within their bytes, so adding the direction's
-    // offsets to the word cannot carry from one field into the next.
-    template <int I> [[gnu::always_inline]] bool inner(int here, std::uint32_t next, std::int16_t distance)
-    {
-        constexpr int offset = NeighbourDx[I] + GridSide * NeighbourDy[I];
-        constexpr auto step = static_cast<std::uint32_t>(NeighbourDx[I] + 256 * NeighbourDy[I]);
-        return distances[here + offset] == Unreached && discover(here + offset, next + step, distance);
-    }
-
-    // The queue has room for every square plus the start's second entry, and a square is
-    // discovered only while its distance is 0, so the append never overflows.
-    [[gnu::always_inline]] bool discover(int index, std::uint32_t word, std::int16_t distance)
-    {
-        distances[index] = distance;
-        std::memcpy(&NodeQueue[++tail], &word, sizeof word);
-        return index == targetIndex;
-    }
-
-    std::int16_t* distances;
+  private:
     int tail;
-    int targetIndex;
+    const std::int16_t* targetCell;
 };
 
 } // namespace
 
 void resetSearch(const PathStep& start)
 {
-    // Only the distances are cleared: what earlier searches left in x and y stays. Done a whole
-    // entry at a time, which the compiler can widen.
-    constexpr std::uint32_t keepPlace = 0x0000FFFF; // x and y, the low two bytes
-    auto* const entries = reinterpret_cast<unsigned char*>(NodeQueue.data());
-    for (std::size_t i = 0; i < NodeQueue.size(); ++i) {
-        std::uint32_t entry;
-        std::memcpy(&entry, entries + i * sizeof entry, sizeof entry);
-        entry &= keepPlace;
-        std::memcpy(entries + i * sizeof entry, &entry, sizeof entry);
+    for (int y = 0; y <= GridLast; ++y) {
+        const MapSquare* const squares = &MapGrid(0, y);
+        std::int16_t* const cells = &workGrid[workIndex(0, y)];
+        for (int x = 0; x <= GridLast; ++x)
+            cells[x] = squares[x].passable == Wall ? Blocked : Unreached;
     }
-    std::int16_t* const distances = &DistanceGrid(0, 0);
-    const MapSquare* const squares = &MapGrid(0, 0);
-#pragma GCC unroll 4
-    for (int i = 0; i < SquareCount; ++i)
-        distances[i] = squares[i].passable == Wall ? Blocked : Unreached;
     pathfound = False;
     queuetail = 0;
     pathlength = 0;
@@ -127,17 +123,25 @@ void resetSearch(const PathStep& start)
 
 void expandnode(const QueueEntry& entry, const PathStep& target)
 {
+    // Alone, an expansion works on DistanceGrid as the caller left it.
+    loadDistances();
     Wavefront wave(target);
-    wave.finish(wave.expand(entry));
+    const bool found = besideMap(entry) && wave.expand(entry);
+    publishDistances();
+    wave.finish(found);
 }
 
 bool flood(const PathStep& target)
 {
     Wavefront wave(target);
-    for (int next = 0; next <= wave.queued(); ++next)
-        if (wave.expand(NodeQueue[next]))
-            return wave.finish(true);
-    return wave.finish(false);
+    const bool found = besideMap(NodeQueue[0]) && wave.spread();
+    // Every search clears the distances of the whole queue but not what earlier searches left in
+    // x and y; the flood has just written every entry up to its tail, so only those above remain.
+#pragma GCC unroll 8
+    for (int i = wave.queued() + 1; i < NodeQueueSize; ++i)
+        NodeQueue[i].distance = 0;
+    publishDistances();
+    return wave.finish(found);
 }
 
 } // namespace Routeseer

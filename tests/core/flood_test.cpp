@@ -25,7 +25,7 @@ void expectFailed(int boxes)
 }
 
 class Flood : public ::testing::Test {
-protected:
+  protected:
     void TearDown() override { Platform::Headless::onMessage({}); }
 };
 
@@ -82,7 +82,58 @@ TEST_F(Flood, BlockedStartStillSpreadsToItsOpenNeighbours)
     EXPECT_EQ(PathSteps, route({{10, 10}, {11, 9}, {12, 10}})) << describe(PathSteps);
 }
 
+TEST_F(Flood, EntriesAboveTheTailKeepTheirSquaresAndLoseTheirDistances)
+{
+    walledMap();
+    search(at(5, 5), at(95, 95));
+    const std::vector<QueueEntry> longer(NodeQueue.begin(), NodeQueue.end());
+    search(at(50, 50), at(52, 50));
+    ASSERT_LT(queuetail, 100);
+    for (int i = queuetail + 1; i < NodeQueueSize; ++i)
+        ASSERT_EQ(NodeQueue[i], (QueueEntry{longer[i].x, longer[i].y, 0})) << i;
+}
+
+TEST_F(Flood, SingleExpansionWorksOnTheDistancesTheCallerLeft)
+{
+    walledMap();
+    std::fill_n(&DistanceGrid(0, 0), SquareCount, Unreached);
+    DistanceGrid(20, 19) = 5;
+    queuetail = 100;
+    pathfound = False;
+    expandnode(QueueEntry{20, 20, 7}, at(21, 21));
+    // N is taken already; NE, E and SE are found, SE is the target, and the rest stay unexamined.
+    EXPECT_EQ(queuetail, 103);
+    EXPECT_EQ(NodeQueue[101], (QueueEntry{21, 19, 8}));
+    EXPECT_EQ(NodeQueue[103], (QueueEntry{21, 21, 8}));
+    EXPECT_EQ(DistanceGrid(21, 21), 8);
+    EXPECT_EQ(DistanceGrid(20, 19), 5);
+    EXPECT_EQ(DistanceGrid(20, 21), Unreached);
+    EXPECT_EQ(pathfound, True);
+    EXPECT_EQ(pathlength, 8);
+}
+
 // ---- Edges: a neighbour off the map is passed over like a wall ----
+
+TEST_F(Flood, StartJustOffTheMapSpreadsOnlyOntoTheSquaresBesideIt)
+{
+    struct Row {
+        PathStep start, finish;
+        int boxes, queued, length;
+    };
+    const Row rows[] = {
+        {at(101, 50), at(100, 48), 0, 9, 2},   // right of the map: SW, W and NW, then onwards
+        {at(50, 101), at(50, 100), 0, 1, 1},   // below it: N comes first
+        {at(101, 101), at(100, 100), 0, 1, 1}, // off the corner: NW is its one neighbour on the map
+        {at(102, 50), at(100, 50), 1, 0, 0},   // two squares off: none
+    };
+    for (const Row& row : rows) {
+        openMap();
+        const std::string where = describe({row.start, row.finish});
+        EXPECT_EQ(search(row.start, row.finish), row.boxes) << where;
+        EXPECT_EQ(queuetail, row.queued) << where;
+        EXPECT_EQ(pathlength, row.length) << where;
+    }
+}
 
 TEST_F(Flood, StartOnTheEdgeOfAnOpenMapFindsItsRoute)
 {

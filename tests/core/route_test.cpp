@@ -64,8 +64,17 @@ TEST(Route, LongerRouteClimbsAwayFromTheStartThenComesDownDiagonally)
     walledMap();
     search(at(10, 10), at(20, 13));
     EXPECT_EQ(pathlength, 10);
-    EXPECT_EQ(PathSteps, route({{10, 10}, {11, 9}, {12, 8}, {13, 7}, {14, 7}, {15, 8}, {16, 9}, {17, 10},
-                                {18, 11}, {19, 12}, {20, 13}}))
+    EXPECT_EQ(PathSteps, route({{10, 10},
+                                {11, 9},
+                                {12, 8},
+                                {13, 7},
+                                {14, 7},
+                                {15, 8},
+                                {16, 9},
+                                {17, 10},
+                                {18, 11},
+                                {19, 12},
+                                {20, 13}}))
         << describe(PathSteps);
 }
 
@@ -106,6 +115,43 @@ TEST(Route, IdenticalSearchesGiveIdenticalRecords)
     EXPECT_EQ(queuetail, firstTail);
     EXPECT_TRUE(std::equal(firstDistances.begin(), firstDistances.end(), &DistanceGrid(0, 0)));
     EXPECT_TRUE(std::equal(firstQueue.begin(), firstQueue.end(), NodeQueue.begin()));
+}
+
+TEST(Route, SingleTraceBackStepTakesTheLastNearerNeighbourAndStaysInsideItsRecords)
+{
+    struct Distance {
+        int x, y, value;
+    };
+    struct Row {
+        PathStep current;
+        std::int16_t index;
+        std::vector<Distance> distances;
+        bool writes;
+        PathStep step;
+    };
+    const std::vector<Row> rows{
+        {at(10, 10), 1, {{10, 10, 5}, {11, 10, 4}, {9, 10, 4}}, true, at(9, 10)},     // W after E
+        {at(10, 10), 1, {{10, 10, 5}, {9, 10, 4}, {9, 9, -3}}, true, at(9, 9)},       // any other value
+        {at(10, 10), 2, {{10, 10, 5}, {9, 9, 5}, {9, 11, Blocked}}, true, at(10, 9)}, // none: N
+        {at(0, 0), 1, {{0, 0, 3}, {1, 0, 2}}, true, at(1, 0)},                        // off the map: walls
+        {at(200, 200), 1, {}, true, at(200, 199)},                                    // far off the map
+        {at(10, 10), 0, {{10, 10, 5}, {9, 9, 4}}, false, {}},                         // the start's place
+        {at(10, 10), 4, {{10, 10, 5}, {9, 9, 4}}, false, {}},                         // past the route
+    };
+    for (const Row& row : rows) {
+        std::fill_n(&DistanceGrid(0, 0), SquareCount, Unreached);
+        for (const Distance& d : row.distances)
+            DistanceGrid(d.x, d.y) = static_cast<std::int16_t>(d.value);
+        PathSteps.assign(4, at(7, 7));
+        pathfound = False;
+        backtrack(row.current, row.index);
+        const std::string where = describe({row.current}) + "index " + std::to_string(row.index);
+        EXPECT_EQ(pathfound, row.writes ? False : True) << where;
+        std::vector<PathStep> expected(4, at(7, 7));
+        if (row.writes)
+            expected[row.index] = row.step;
+        EXPECT_EQ(PathSteps, expected) << where;
+    }
 }
 
 // ---- Shortest routes through walls ----
