@@ -1,6 +1,6 @@
 #include "guitest.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QMouseEvent>
@@ -47,6 +47,14 @@ void moveMouseOverMap(Form1& window, QPointF at, Qt::MouseButtons buttons, Qt::K
 {
     QMouseEvent move(QEvent::MouseMove, at, window.Picture1->mapToGlobal(at), Qt::NoButton, buttons, keys);
     QCoreApplication::sendEvent(window.Picture1, &move);
+}
+
+bool activate(Form1& window)
+{
+    window.show();
+    window.activateWindow();
+    // The window system's answer comes as an event; the window's keys follow the active window.
+    return QTest::qWaitFor([&window] { return QApplication::activeWindow() == &window; });
 }
 
 QString describe(QRgb colour)

@@ -31,6 +31,9 @@ std::optional<QRgb> insideColour(const Form1& window, int x, int y);
 void moveMouseOverMap(Form1& window, QPointF at, Qt::MouseButtons buttons = Qt::NoButton,
                       Qt::KeyboardModifiers keys = Qt::NoModifier);
 
+// The window made the active one, as a person's click on it would, so its keys work.
+bool activate(Form1& window);
+
 // "rgb(0, 100, 0)", for failure messages.
 QString describe(QRgb colour);
 QString describe(std::optional<QRgb> colour);
