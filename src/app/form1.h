@@ -5,9 +5,11 @@
 
 #include <QMainWindow>
 #include <cstdint>
+#include <vector>
 
 #include "map/routeseer.h"
 
+class AnimationControl;
 class MapCanvas;
 class QAction;
 class QCheckBox;
@@ -19,6 +21,7 @@ class QListWidget;
 class QMenu;
 class QPushButton;
 class QScrollBar;
+class QShortcut;
 
 class Form1 : public QMainWindow {
     Q_OBJECT
@@ -130,6 +133,25 @@ class Form1 : public QMainWindow {
     void Slow_Click();
     void tectonic_Click();
     void Quit_Click();
+
+    // The window's keys (app/form1keys.cpp): each a shortcut of the whole window, none on a menu
+    // item; the animation keys are live only while there is an animation to act on.
+    void createKeys();
+    void animationChanged();
+    std::vector<QShortcut*> windowShortcuts;
+
+    // Animation control (search/searchcommand.cpp): Space, Right and Esc on the running animations,
+    // which the search command steps through (search/animationcontrol.h).
+    AnimationControl* animations = nullptr;
+    void pauseAnimation();
+    void stepAnimation();
+    void finishAnimations();
+
+    // The caption after the title (search/searchcaption.cpp): the last search's squares reached,
+    // its own time and its route, and "(paused)" while the animation waits.
+    QString lastSearch;
+    void showSearchInCaption();
+    void refreshCaption();
 
   protected:
     // Closing the window (app/options.cpp).

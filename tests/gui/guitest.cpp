@@ -57,6 +57,12 @@ bool activate(Form1& window)
     return QTest::qWaitFor([&window] { return QApplication::activeWindow() == &window; });
 }
 
+void pressKey(Form1& window, Qt::Key key, Qt::KeyboardModifiers modifiers)
+{
+    QWidget* focused = window.focusWidget();
+    QTest::keyClick(focused ? focused : &window, key, modifiers);
+}
+
 QString describe(QRgb colour)
 {
     return QStringLiteral("rgb(%1, %2, %3)").arg(qRed(colour)).arg(qGreen(colour)).arg(qBlue(colour));

@@ -33,6 +33,9 @@ void moveMouseOverMap(Form1& window, QPointF at, Qt::MouseButtons buttons = Qt::
 
 // The window made the active one, as a person's click on it would, so its keys work.
 bool activate(Form1& window);
+// A key pressed and let go as the window system delivers it: to the control with the focus, or to
+// the window when none has it; the window's shortcuts see it first.
+void pressKey(Form1& window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 
 // "rgb(0, 100, 0)", for failure messages.
 QString describe(QRgb colour);

@@ -1,0 +1,51 @@
+// The window's keys, each a shortcut of the whole window, and which of them are live.
+#include <QShortcut>
+
+#include "app/form1.h"
+#include "app/windowkeys.h"
+#include "search/animationcontrol.h"
+
+const std::vector<WindowKey>& windowKeys()
+{
+    static const std::vector<WindowKey> keys = {
+        {{QKeySequence(Qt::Key_Space)},
+         KeyScope::WhileAnimating,
+         &Form1::pauseAnimation,
+         "Pauses the running animation, or lets it go on."},
+        {{QKeySequence(Qt::Key_Right)},
+         KeyScope::WhilePaused,
+         &Form1::stepAnimation,
+         "While paused: one more square of the rings or the route."},
+        {{QKeySequence(Qt::Key_Escape)},
+         KeyScope::WhileAnimating,
+         &Form1::finishAnimations,
+         "Finishes every running animation at once."},
+    };
+    return keys;
+}
+
+void Form1::createKeys()
+{
+    for (const WindowKey& key : windowKeys()) {
+        auto* shortcut = new QShortcut(this);
+        shortcut->setKeys(key.keys);
+        shortcut->setContext(Qt::WindowShortcut);
+        // Held down, Space would pause and resume over and over.
+        shortcut->setAutoRepeat(key.scope != KeyScope::WhileAnimating);
+        connect(shortcut, &QShortcut::activated, this, key.handler);
+        windowShortcuts.push_back(shortcut);
+    }
+    connect(animations, &AnimationControl::changed, this, &Form1::animationChanged);
+    animationChanged();
+}
+
+void Form1::animationChanged()
+{
+    for (std::size_t i = 0; i < windowShortcuts.size(); ++i) {
+        const KeyScope scope = windowKeys()[i].scope;
+        windowShortcuts[i]->setEnabled(scope == KeyScope::Always ||
+                                       (scope == KeyScope::WhileAnimating && animations->running()) ||
+                                       (scope == KeyScope::WhilePaused && animations->paused()));
+    }
+    refreshCaption();
+}
