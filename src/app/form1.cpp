@@ -5,6 +5,7 @@
 #include <QScreen>
 
 #include "app/roadsignicon.h"
+#include "edit/wallundo.h"
 #include "search/animationcontrol.h"
 
 namespace {
@@ -16,6 +17,7 @@ Form1::Form1()
 {
     setWindowIcon(roadSignIcon());
     animations = new AnimationControl(this);
+    wallHistory = new WallHistory(this);
     refreshCaption();
 
     auto* client = new QWidget(this);

@@ -22,6 +22,7 @@ class QMenu;
 class QPushButton;
 class QScrollBar;
 class QShortcut;
+class WallHistory;
 
 class Form1 : public QMainWindow {
     Q_OBJECT
@@ -152,6 +153,13 @@ class Form1 : public QMainWindow {
     QString lastSearch;
     void showSearchInCaption();
     void refreshCaption();
+
+    // Undo and redo of the walls (edit/wallundo.cpp): Ctrl+Z, Ctrl+Shift+Z and Ctrl+Y; a stroke of
+    // the mouse ends when its button is let go.
+    WallHistory* wallHistory = nullptr;
+    void undoWalls();
+    void redoWalls();
+    void endStroke();
 
   protected:
     // Closing the window (app/options.cpp).

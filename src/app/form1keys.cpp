@@ -20,6 +20,15 @@ const std::vector<WindowKey>& windowKeys()
          KeyScope::WhileAnimating,
          &Form1::finishAnimations,
          "Finishes every running animation at once."},
+        {{QKeySequence(Qt::CTRL | Qt::Key_Z)},
+         KeyScope::Always,
+         &Form1::undoWalls,
+         "Undoes the last change of the walls: a stroke, noise, blocks, inversion, Clear Walls, a start or "
+         "finish bar, a loaded map."},
+        {{QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)},
+         KeyScope::Always,
+         &Form1::redoWalls,
+         "Does the change undone last again."},
     };
     return keys;
 }
