@@ -4,12 +4,14 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <cstdint>
 #include <vector>
 
 #include "map/routeseer.h"
 
 class AnimationControl;
+class HelpWindow;
 class MapCanvas;
 class QAction;
 class QCheckBox;
@@ -160,6 +162,14 @@ class Form1 : public QMainWindow {
     void undoWalls();
     void redoWalls();
     void endStroke();
+
+    // The map picture out (app/pictureout.cpp): Ctrl+C to the clipboard, Ctrl+E into a PNG file.
+    void copyPicture();
+    void savePicture();
+
+    // Help (app/helpwindow.cpp): F1 opens the one help window.
+    QPointer<HelpWindow> help;
+    void showHelp();
 
   protected:
     // Closing the window (app/options.cpp).

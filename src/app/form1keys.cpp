@@ -29,6 +29,15 @@ const std::vector<WindowKey>& windowKeys()
          KeyScope::Always,
          &Form1::redoWalls,
          "Does the change undone last again."},
+        {{QKeySequence(Qt::CTRL | Qt::Key_C)},
+         KeyScope::Always,
+         &Form1::copyPicture,
+         "Copies the map picture to the clipboard."},
+        {{QKeySequence(Qt::CTRL | Qt::Key_E)},
+         KeyScope::Always,
+         &Form1::savePicture,
+         "Saves the map picture as a PNG file."},
+        {{QKeySequence(Qt::Key_F1)}, KeyScope::Always, &Form1::showHelp, "Opens this help."},
     };
     return keys;
 }

@@ -81,6 +81,8 @@ const char* kindName(BoxKind kind)
         return "Yes/No box";
     case BoxKind::Input:
         return "input box";
+    case BoxKind::SaveFile:
+        return "file dialog";
     }
     return "box";
 }
@@ -113,6 +115,11 @@ void ModalBoxes::answerText(const QString& typed, WhileOpen whileOpen)
 }
 
 void ModalBoxes::answerCancel(WhileOpen whileOpen) { queue(BoxKind::Input, false, {}, std::move(whileOpen)); }
+
+void ModalBoxes::answerFile(const QString& path, WhileOpen whileOpen)
+{
+    queue(BoxKind::SaveFile, !path.isEmpty(), path, std::move(whileOpen));
+}
 
 void ModalBoxes::queue(BoxKind kind, bool accepted, const QString& text, WhileOpen whileOpen)
 {

@@ -59,6 +59,8 @@ class ModalBoxes {
     void answerNo(WhileOpen whileOpen = {});
     void answerText(const QString& typed, WhileOpen whileOpen = {});
     void answerCancel(WhileOpen whileOpen = {});
+    // A file dialog: the file chosen, or Cancel with an empty path.
+    void answerFile(const QString& path, WhileOpen whileOpen = {});
 
     // Every box that opened, in order.
     const std::vector<Platform::Box>& shown() const { return boxes; }
