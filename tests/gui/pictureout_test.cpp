@@ -16,24 +16,8 @@ using GuiTest::pressKey;
 
 namespace {
 
-// The first pixel where two pictures differ, described, or an empty text.
-QString difference(const QImage& shown, const QImage& expected)
-{
-    if (shown.size() != expected.size())
-        return QStringLiteral("%1 x %2 instead of %3 x %4")
-            .arg(shown.width())
-            .arg(shown.height())
-            .arg(expected.width())
-            .arg(expected.height());
-    for (int y = 0; y < expected.height(); ++y)
-        for (int x = 0; x < expected.width(); ++x)
-            if ((shown.pixel(x, y) | 0xff000000u) != (expected.pixel(x, y) | 0xff000000u))
-                return QStringLiteral("(%1, %2) is %3, expected %4")
-                    .arg(x)
-                    .arg(y)
-                    .arg(GuiTest::describe(shown.pixel(x, y)), GuiTest::describe(expected.pixel(x, y)));
-    return {};
-}
+// The picture as its pixels, whatever format it was read back in.
+QImage pixelsOf(const QImage& picture) { return picture.convertToFormat(QImage::Format_RGB32); }
 
 } // namespace
 
@@ -63,7 +47,7 @@ class PictureOutTest : public QObject {
     void copyPutsThePictureOnTheClipboard()
     {
         pressKey(*window, Qt::Key_C, Qt::ControlModifier);
-        QCOMPARE(difference(QApplication::clipboard()->image(), window->Picture1->image()), QString());
+        QCOMPARE(pixelsOf(QApplication::clipboard()->image()), pixelsOf(window->Picture1->image()));
     }
 
     void savedPngHoldsThePictureAsPainted()
@@ -74,7 +58,7 @@ class PictureOutTest : public QObject {
         QCOMPARE(boxes->shown().front().kind, Platform::BoxKind::SaveFile);
         QImageReader file(path);
         QCOMPARE(file.format(), QByteArray("png"));
-        QCOMPARE(difference(file.read(), window->Picture1->image()), QString());
+        QCOMPARE(pixelsOf(file.read()), pixelsOf(window->Picture1->image()));
     }
 
     void failedSaveShowsABoxNamingTheFileAndWhy()
@@ -89,15 +73,6 @@ class PictureOutTest : public QObject {
         QVERIFY2(text.length() > QStringLiteral("Could not save the picture \"%1\": .").arg(path).length(),
                  qPrintable(text));
         QVERIFY(!QFile::exists(path));
-    }
-
-    void cancelledSaveWritesNothing()
-    {
-        const QStringList before = QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
-        boxes->answerFile(QString());
-        pressKey(*window, Qt::Key_E, Qt::ControlModifier);
-        QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
-        QCOMPARE(boxes->shown().size(), std::size_t(1));
     }
 
     // One help window, however often F1 is pressed; it blocks nothing, Esc closes it, and every
