@@ -6,6 +6,7 @@
 #include "app/form1.h"
 #include "app/mapnames.h"
 #include "app/programfiles.h"
+#include "edit/wallundo.h"
 #include "platform/platform.h"
 #include "platform/qtboxes.h"
 
@@ -69,6 +70,7 @@ void Form1::Command6_Click() { showLoadList(*this, false); }
 
 void Form1::File1_DblClick()
 {
+    const WallHistory::Recording recording(*wallHistory);
     const QList<QListWidgetItem*> chosen = File1->selectedItems();
     if (chosen.isEmpty())
         return;

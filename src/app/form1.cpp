@@ -5,7 +5,8 @@
 #include <QScreen>
 
 #include "app/roadsignicon.h"
-#include "platform/platform.h"
+#include "edit/wallundo.h"
+#include "search/animationcontrol.h"
 
 namespace {
 // The client area below the menu bar, in pixels; no control moves or grows, so neither does it.
@@ -14,8 +15,10 @@ constexpr QSize ClientSize{777, 537};
 
 Form1::Form1()
 {
-    setWindowTitle(QStringLiteral("%1 - routeseer").arg(QString::fromUtf8(Platform::ApplicationTitle)));
     setWindowIcon(roadSignIcon());
+    animations = new AnimationControl(this);
+    wallHistory = new WallHistory(this);
+    refreshCaption();
 
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
@@ -25,6 +28,7 @@ Form1::Form1()
     createControls();
     createMenus();
     connectHandlers();
+    createKeys();
 
     // The window takes exactly the menu bar and the client area, and starts centred on the screen.
     layout()->setSizeConstraint(QLayout::SetFixedSize);

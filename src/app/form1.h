@@ -4,10 +4,14 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <cstdint>
+#include <vector>
 
 #include "map/routeseer.h"
 
+class AnimationControl;
+class HelpWindow;
 class MapCanvas;
 class QAction;
 class QCheckBox;
@@ -19,6 +23,8 @@ class QListWidget;
 class QMenu;
 class QPushButton;
 class QScrollBar;
+class QShortcut;
+class WallHistory;
 
 class Form1 : public QMainWindow {
     Q_OBJECT
@@ -130,6 +136,40 @@ class Form1 : public QMainWindow {
     void Slow_Click();
     void tectonic_Click();
     void Quit_Click();
+
+    // The window's keys (app/form1keys.cpp): each a shortcut of the whole window, none on a menu
+    // item; the animation keys are live only while there is an animation to act on.
+    void createKeys();
+    void animationChanged();
+    std::vector<QShortcut*> windowShortcuts;
+
+    // Animation control (search/searchcommand.cpp): Space, Right and Esc on the running animations,
+    // which the search command steps through (search/animationcontrol.h).
+    AnimationControl* animations = nullptr;
+    void pauseAnimation();
+    void stepAnimation();
+    void finishAnimations();
+
+    // The caption after the title (search/searchcaption.cpp): the last search's squares reached,
+    // its own time and its route, and "(paused)" while the animation waits.
+    QString lastSearch;
+    void showSearchInCaption();
+    void refreshCaption();
+
+    // Undo and redo of the walls (edit/wallundo.cpp): Ctrl+Z, Ctrl+Shift+Z and Ctrl+Y; a stroke of
+    // the mouse ends when its button is let go.
+    WallHistory* wallHistory = nullptr;
+    void undoWalls();
+    void redoWalls();
+    void endStroke();
+
+    // The map picture out (app/pictureout.cpp): Ctrl+C to the clipboard, Ctrl+E into a PNG file.
+    void copyPicture();
+    void savePicture();
+
+    // Help (app/helpwindow.cpp): F1 opens the one help window.
+    QPointer<HelpWindow> help;
+    void showHelp();
 
   protected:
     // Closing the window (app/options.cpp).

@@ -111,9 +111,15 @@ void Form1::createControls()
     Command6 = button(client, "Command6", "Close load list", {679, 497, 92, 22});
     Command6->hide();
 
-    // The distance readout follows the pointer over the map and the frames: keep it on top.
+    // The distance readout follows the pointer over the map and the frames: keep it on top. It is
+    // a readout only: it takes no key and no click, so the check box it covers at start, and
+    // whatever it passes over, stays usable through it. Refusing the focus only once the tab order
+    // is arranged keeps its place in the order.
     Text1->raise();
     arrangeTabOrder();
+    Text1->setReadOnly(true);
+    Text1->setFocusPolicy(Qt::NoFocus);
+    Text1->setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
 void Form1::createFrameControls()
@@ -144,6 +150,10 @@ void Form1::createFrameControls()
                    "This area shows how long the algorithm took to compute the path.");
     Label2 = label(Frame2, "Label2", "Path length:", {14, 35, 197, 15},
                    "This area shows the length, in grid squares, of the path the algorithm found.");
+    // Without a name of their own, screen readers read the labels' current text, which every search
+    // replaces.
+    Label1->setAccessibleName(QString());
+    Label2->setAccessibleName(QString());
 }
 
 void Form1::arrangeTabOrder()

@@ -20,6 +20,7 @@ void Form1::connectHandlers()
     // The readout box follows every change of the tick, whoever makes it.
     connect(Check1, &QCheckBox::toggled, this, &Form1::Check1_Click);
     connect(Picture1, &MapCanvas::mouseMoved, this, &Form1::Picture1_MouseMove);
+    connect(Picture1, &MapCanvas::buttonReleased, this, &Form1::endStroke);
 
     // The bars do not track (see their construction), so valueChanged comes after an arrow or
     // trough click, a key press, or at the end of a thumb drag, never during the drag.

@@ -1,6 +1,7 @@
 // Random noise, random blocks, map inversion and the wall reset.
 #include "app/form1.h"
 #include "edit/randomdraw.h"
+#include "edit/wallundo.h"
 #include "view/mapcanvas.h"
 #include "view/mapgeometry.h"
 
@@ -29,6 +30,7 @@ constexpr int InvertLast = 98;
 
 void Form1::noise_Click()
 {
+    const WallHistory::Recording recording(*wallHistory);
     for (int y = NoiseFirst; y <= NoiseLast; ++y) {
         for (int x = NoiseFirst; x <= NoiseLast; ++x) {
             if (RandomDraw::oneIn(NoiseOdds))
@@ -42,6 +44,7 @@ void Form1::noise_Click()
 
 void Form1::blocks_Click()
 {
+    const WallHistory::Recording recording(*wallHistory);
     for (int y = 0; y <= BlocksLast; ++y) {
         for (int x = 0; x <= BlocksLast; ++x) {
             if (RandomDraw::oneIn(BlockOdds)) {
@@ -60,6 +63,7 @@ void Form1::blocks_Click()
 
 void Form1::invert_Click()
 {
+    const WallHistory::Recording recording(*wallHistory);
     for (int y = InvertFirst; y <= InvertLast; ++y)
         for (int x = InvertFirst; x <= InvertLast; ++x)
             MapGrid(x, y).passable = MapGrid(x, y).passable == Wall ? Open : Wall;
@@ -71,6 +75,7 @@ void Form1::invert_Click()
 
 void Form1::Command2_Click()
 {
+    const WallHistory::Recording recording(*wallHistory);
     Form_Load();
     Command3_Click();
 }

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "app/form1.h"
+#include "edit/wallundo.h"
 #include "view/mapgeometry.h"
 
 using ::Routeseer::onMap;
@@ -38,6 +39,7 @@ void Form1::Picture1_MouseMove(std::int16_t Button, std::int16_t /*Shift*/, floa
     // that is not on the map is skipped on its own.
     const std::array<QPoint, 4> brush{
         QPoint{column, row}, {column + 1, row}, {column, row + 1}, {column + 1, row + 1}};
+    wallHistory->strokeWillDraw();
     for (const QPoint& square : brush)
         if (onMap(square.x(), square.y()))
             ::Routeseer::MapGrid(square.x(), square.y()).passable = ::Routeseer::Wall;

@@ -1,6 +1,7 @@
 #include "platform/qtboxes.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QInputDialog>
@@ -70,6 +71,22 @@ QString askText(const QString& prompt, const QString& caption, const QString& de
     dialog.setTextValue(defaultText);
     dialog.move(topLeft);
     return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
+}
+
+QString askSaveFileName(QWidget* parent, const QString& caption, const QString& offered,
+                        const QString& fileTypes, const QString& defaultSuffix)
+{
+    const Box box{BoxKind::SaveFile, fileTypes, caption, offered, {}};
+    if (const std::optional<BoxAnswer> answer = answerFromTest(box))
+        return answer->accepted ? answer->text : QString();
+    QFileDialog dialog(parent, caption, offered, fileTypes);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(defaultSuffix);
+    dialog.selectFile(offered);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().front();
 }
 
 QSize screenSize()

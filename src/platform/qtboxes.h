@@ -8,20 +8,23 @@
 #include <functional>
 #include <optional>
 
+class QWidget;
+
 namespace Platform {
 
-enum class BoxKind { Message, YesNo, Input };
+enum class BoxKind { Message, YesNo, Input, SaveFile };
 
 // One box as a person would see it.
 struct Box {
     BoxKind kind = BoxKind::Message;
-    QString text;        // the message, or the input box's prompt
+    QString text;        // the message, the input box's prompt, or the file dialog's file types
     QString caption;     // the title bar
-    QString defaultText; // input box only
+    QString defaultText; // input box: the text offered; file dialog: the file offered
     QPoint position;     // input box only: its top-left corner on the screen
 };
 
-// OK or Yes (with the typed text for an input box), or No or Cancel.
+// OK or Yes (with the typed text for an input box, the chosen file for a file dialog), or No or
+// Cancel.
 struct BoxAnswer {
     bool accepted = false;
     QString text;
@@ -33,6 +36,12 @@ bool askYesNo(const QString& text, const QString& caption);
 // A box with a prompt, a line to type in, OK and Cancel, its top-left corner at `topLeft` on the
 // screen; the typed text, or an empty text when cancelled.
 QString askText(const QString& prompt, const QString& caption, const QString& defaultText, QPoint topLeft);
+
+// The platform's dialog for choosing a file to write, starting at `offered` (a full path) and
+// showing `fileTypes` ("PNG pictures (*.png)"); the chosen file's full path, or an empty text when
+// cancelled. A name typed without an ending gets `defaultSuffix`.
+QString askSaveFileName(QWidget* parent, const QString& caption, const QString& offered,
+                        const QString& fileTypes, const QString& defaultSuffix);
 
 // The size of the screen the program runs on, in screen pixels.
 QSize screenSize();

@@ -1,5 +1,6 @@
-// The clock, the pause and the event pass of the windowed program.
+// The clock, the pause, the event pass and the wait of the windowed program.
 #include <QCoreApplication>
+#include <QEventLoop>
 #include <chrono>
 #include <thread>
 
@@ -46,6 +47,12 @@ void processEvents()
 {
     QCoreApplication::processEvents();
     tellWatcher(Pacing::EventPass, 0);
+}
+
+void waitForEvents()
+{
+    tellWatcher(Pacing::Wait, 0);
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }
 
 void setPacingWatcher(PacingWatcher newWatcher) { watcher = std::move(newWatcher); }

@@ -19,7 +19,7 @@ void paintInside(MapPicture& picture, int X, int Y, QRgb colour)
 
 void colorsquare(MapPicture& picture, std::int16_t X, std::int16_t Y, std::int16_t increment)
 {
-    paintInside(picture, X, Y, qRgb(increment, 0, 0));
+    paintInside(picture, X, Y, ringColour(increment));
 }
 
 void colorsquaregreen(MapPicture& picture, std::int16_t X, std::int16_t Y)

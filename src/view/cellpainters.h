@@ -3,11 +3,15 @@
 // pixels; the cell's grid lines are left alone.
 #pragma once
 
+#include <QRgb>
 #include <cstdint>
 
 class MapPicture;
 
 namespace CellPainters {
+
+// The colour of a ring square of the given intensity (0..254): red of that strength.
+inline QRgb ringColour(std::int16_t increment) { return qRgb(increment, 0, 0); }
 
 // A ring square, red of the given intensity (0..254).
 void colorsquare(MapPicture& picture, std::int16_t X, std::int16_t Y, std::int16_t increment);

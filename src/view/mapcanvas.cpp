@@ -66,3 +66,5 @@ void MapCanvas::mouseMoveEvent(QMouseEvent* event)
     emit mouseMoved(buttonMask(event->buttons()), shiftMask(event->modifiers()), static_cast<float>(at.x()),
                     static_cast<float>(at.y()));
 }
+
+void MapCanvas::mouseReleaseEvent(QMouseEvent* /*event*/) { emit buttonReleased(); }

@@ -26,10 +26,13 @@ class MapCanvas : public QWidget {
     // (1 Shift, 2 Ctrl, 4 Alt) and the position in picture pixels. While a button is held the
     // picture keeps reporting moves outside itself, with coordinates beyond 0..500.
     void mouseMoved(std::int16_t button, std::int16_t shift, float x, float y);
+    // A mouse button was let go over the picture, or after a press on it.
+    void buttonReleased();
 
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
     void markChanged(const QRect& pixels);

@@ -9,7 +9,6 @@ using namespace CellPainters;
 
 namespace {
 
-// Ring shades climb from black with every discovery and fall back to black every RingShades.
 constexpr int RingShades = 255;
 
 } // namespace
@@ -46,12 +45,13 @@ void paintCleanMap(MapPicture& picture, const Routeseer::PathStep& start, const 
     paintWalls(picture);
 }
 
+std::int16_t ringShade(int index) { return static_cast<std::int16_t>(index % RingShades); }
+
 void paintRing(MapPicture& picture, int index)
 {
     const Routeseer::QueueEntry entry = Routeseer::NodeQueue[static_cast<std::size_t>(index)];
     if (entry.distance != Routeseer::Unreached)
-        colorsquare(picture, cellCorner(entry.x), cellCorner(entry.y),
-                    static_cast<std::int16_t>(index % RingShades));
+        colorsquare(picture, cellCorner(entry.x), cellCorner(entry.y), ringShade(index));
 }
 
 void paintRouteSquare(MapPicture& picture, int k)

@@ -37,8 +37,10 @@ void Form1::Form_Load()
     // Markers go on before the walls, so a start or finish on a wall shows as a wall.
     paintMarkers();
     loadDefaultMap();
-    // Nothing of this search is drawn: it fills the distances that the readout shows.
+    // Nothing of this search is drawn: it fills the distances that the readout shows. It is a
+    // search all the same, so the caption reports it.
     ::Routeseer::findpath(startpoint, finishpoint);
+    showSearchInCaption();
     paintWalls();
 }
 

@@ -12,13 +12,6 @@ shot="$out/edit-screen.png"
 source "$(dirname "$0")/mapscreen.sh"
 start_program "$1" "$out/edit.log"
 
-fail() {
-  echo "$1:"
-  printf '  %s\n' "${failures[@]}"
-  echo "screenshot: $shot"
-  exit 1
-}
-
 # With the bars out the top bar covers the map's first pixel row, where map_origin looks: from
 # then on the checks use the origin found before.
 screen_shows_checks_at() {

@@ -40,13 +40,6 @@ square_checks() {
     checks+=("$((5 * x + 2)) $((5 * y + 2)) $colour $what ($x, $y)")
   done
 }
-fail() {
-  echo "$1:"
-  printf '  %s\n' "${failures[@]}"
-  echo "screenshot: $shot"
-  exit 1
-}
-
 # The load list lies at (546, 329) of the client area, the map at (14, 14).
 list_point="$((546 - 14 + 150)) $((329 - 14 + 150))"
 checks=()

@@ -22,6 +22,28 @@ map_origin() {
   [[ -n $row ]] && echo "$((X + 14)) $((Y + row))"
 }
 
+# fail WHAT: says what failed, with the pixels in `failures` that differ, and ends the script. A
+# script's own fail, defined before this file is sourced, stays.
+declare -F fail >/dev/null || fail() {
+  echo "$1:"
+  printf '  %s\n' "${failures[@]}"
+  echo "screenshot: $shot"
+  exit 1
+}
+
+# client_at LEFT TOP: the window's client area lies 14 pixels above and left of the map at LEFT,
+# TOP; sets client_left and client_top for `click` and `open_file_menu`.
+client_at() {
+  client_left=$(($1 - 14)) client_top=$(($2 - 14))
+}
+# click X Y: a left click at (X, Y) of the client area.
+click() { xdotool mousemove $((client_left + $1)) $((client_top + $2)) click 1; }
+# The menu bar's first title, "File", lies in the middle of the bar, near its left end.
+open_file_menu() {
+  xdotool mousemove $((client_left + 16)) $(((Y + client_top) / 2)) click 1
+  sleep 0.5
+}
+
 # check_pixels LEFT TOP: compares the pixels listed in `checks` ("X Y R,G,B what", in map
 # picture coordinates) with the screenshot; what differs goes to `failures`.
 failures=()

@@ -10,13 +10,6 @@ shot="$out/pathfind-screen.png"
 source "$(dirname "$0")/mapscreen.sh"
 start_program "$1" "$out/pathfind.log"
 
-fail() {
-  echo "$1:"
-  printf '  %s\n' "${failures[@]}"
-  echo "screenshot: $shot"
-  exit 1
-}
-
 # Square (x, y) has its inside from (5x + 1, 5y + 1); its middle pixel is (5x + 2, 5y + 2).
 checks=("27 27 255,255,0 yellow start (5, 5)" "2 252 0,100,0 wall (0, 50)")
 screen_shows_checks || fail "the map was not drawn"

@@ -11,13 +11,6 @@ source "$(dirname "$0")/mapscreen.sh"
 start_program "$1" "$out/quit.log"
 QuitWithinMs=1000
 
-fail() {
-  echo "$1:"
-  printf '  %s\n' "${failures[@]}"
-  echo "screenshot: $shot"
-  exit 1
-}
-
 # True once the program has ended; one that ended but was not waited for yet counts as ended.
 program_ended() {
   local state
@@ -28,13 +21,7 @@ program_ended() {
 checks=("27 27 255,255,0 yellow start (5, 5)")
 screen_shows_checks || fail "the map was not drawn"
 read -r left top <<<"$origin"
-client_left=$((left - 14)) client_top=$((top - 14))
-click() { xdotool mousemove $((client_left + $1)) $((client_top + $2)) click 1; }
-# The menu bar's first title, "File", lies in the middle of the bar, near its left end.
-open_file_menu() {
-  xdotool mousemove $((client_left + 16)) $(((Y + client_top) / 2)) click 1
-  sleep 0.5
-}
+client_at "$left" "$top"
 
 click 586 84 # "Show distance rings" in the Options frame
 # Three menus right of "File" is "Delay"; its last item is "Very Slow".

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QPointF>
 #include <QStringList>
 #include <cstddef>
 #include <set>
@@ -35,6 +36,13 @@ inline std::vector<std::byte> defaultMapFile()
     const QByteArray bytes = file.readAll();
     const auto* first = reinterpret_cast<const std::byte*>(bytes.constData());
     return {first, first + bytes.size()};
+}
+
+// The middle of square (x, y) on the picture.
+inline QPointF over(int x, int y)
+{
+    constexpr qreal Half = MapView::CellSize / 2.0;
+    return {MapView::CellSize * x + Half, MapView::CellSize * y + Half};
 }
 
 inline bool isWall(int x, int y) { return Routeseer::MapGrid(x, y).passable == Routeseer::Wall; }

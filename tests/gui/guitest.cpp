@@ -1,6 +1,6 @@
 #include "guitest.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFontMetrics>
@@ -75,6 +75,20 @@ QString unreadablePartOf(const Box& box)
     return {};
 }
 
+bool activate(Form1& window)
+{
+    window.show();
+    window.activateWindow();
+    // The window system's answer comes as an event; the window's keys follow the active window.
+    return QTest::qWaitFor([&window] { return QApplication::activeWindow() == &window; });
+}
+
+void pressKey(Form1& window, Qt::Key key, Qt::KeyboardModifiers modifiers)
+{
+    QWidget* focused = window.focusWidget();
+    QTest::keyClick(focused ? focused : &window, key, modifiers);
+}
+
 QString describe(QRgb colour)
 {
     return QStringLiteral("rgb(%1, %2, %3)").arg(qRed(colour)).arg(qGreen(colour)).arg(qBlue(colour));
@@ -93,6 +107,8 @@ const char* kindName(BoxKind kind)
         return "Yes/No box";
     case BoxKind::Input:
         return "input box";
+    case BoxKind::SaveFile:
+        return "file dialog";
     }
     return "box";
 }
@@ -125,6 +141,11 @@ void ModalBoxes::answerText(const QString& typed, WhileOpen whileOpen)
 }
 
 void ModalBoxes::answerCancel(WhileOpen whileOpen) { queue(BoxKind::Input, false, {}, std::move(whileOpen)); }
+
+void ModalBoxes::answerFile(const QString& path, WhileOpen whileOpen)
+{
+    queue(BoxKind::SaveFile, !path.isEmpty(), path, std::move(whileOpen));
+}
 
 void ModalBoxes::queue(BoxKind kind, bool accepted, const QString& text, WhileOpen whileOpen)
 {

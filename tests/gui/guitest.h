@@ -36,6 +36,12 @@ void moveMouseOverMap(Form1& window, QPointF at, Qt::MouseButtons buttons = Qt::
 // no spaces) wider than the box's line. An empty text when everything fits.
 QString unreadablePartOf(const Platform::Box& box);
 
+// The window made the active one, as a person's click on it would, so its keys work.
+bool activate(Form1& window);
+// A key pressed and let go as the window system delivers it: to the control with the focus, or to
+// the window when none has it; the window's shortcuts see it first.
+void pressKey(Form1& window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+
 // "rgb(0, 100, 0)", for failure messages.
 QString describe(QRgb colour);
 QString describe(std::optional<QRgb> colour);
@@ -58,6 +64,8 @@ class ModalBoxes {
     void answerNo(WhileOpen whileOpen = {});
     void answerText(const QString& typed, WhileOpen whileOpen = {});
     void answerCancel(WhileOpen whileOpen = {});
+    // A file dialog: the file chosen, or Cancel with an empty path.
+    void answerFile(const QString& path, WhileOpen whileOpen = {});
 
     // Every box that opened, in order.
     const std::vector<Platform::Box>& shown() const { return boxes; }

@@ -1,7 +1,10 @@
 #include "pacinglog.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QTest>
 #include <QTimer>
+
+#include "app/form1.h"
 
 namespace GuiTest {
 
@@ -11,12 +14,21 @@ PacingLog::PacingLog()
         [this](Platform::Pacing step, int milliseconds) { heard(step, milliseconds); });
 }
 
-PacingLog::~PacingLog() { Platform::setPacingWatcher({}); }
+PacingLog::~PacingLog()
+{
+    Platform::setPacingWatcher({});
+    if (!waitActions.empty() && !QTest::currentTestFailed())
+        QTest::qFail(
+            qPrintable(QStringLiteral("%1 action(s) left for waits that never came").arg(waitActions.size())),
+            __FILE__, __LINE__);
+}
 
 void PacingLog::atPause(std::size_t pause, std::function<void()> action)
 {
     actions[pause] = std::move(action);
 }
+
+void PacingLog::whileWaiting(std::function<void()> action) { waitActions.push_back(std::move(action)); }
 
 void PacingLog::clear()
 {
@@ -31,6 +43,10 @@ void PacingLog::heard(Platform::Pacing step, int milliseconds)
         passPending = true;
         return;
     }
+    if (step == Platform::Pacing::Wait) {
+        waiting();
+        return;
+    }
     inStep = inStep && passPending;
     passPending = false;
     const std::size_t number = pauseLengths.size();
@@ -39,6 +55,31 @@ void PacingLog::heard(Platform::Pacing step, int milliseconds)
         QTimer::singleShot(0, QCoreApplication::instance(), std::move(found->second));
         actions.erase(found);
     }
+}
+
+void PacingLog::waiting()
+{
+    ++waitCount;
+    if (waitActionPosted)
+        return;
+    std::function<void()> next;
+    if (waitActions.empty()) {
+        QTest::qFail("a paused animation waits with nothing left to do", __FILE__, __LINE__);
+        // Let every animation go, so the test ends instead of waiting for a key nobody presses.
+        next = [] {
+            for (QWidget* window : QApplication::topLevelWidgets())
+                if (auto* form = qobject_cast<Form1*>(window))
+                    form->finishAnimations();
+        };
+    } else {
+        next = std::move(waitActions.front());
+        waitActions.pop_front();
+    }
+    waitActionPosted = true;
+    QTimer::singleShot(0, QCoreApplication::instance(), [this, next = std::move(next)] {
+        waitActionPosted = false;
+        next();
+    });
 }
 
 } // namespace GuiTest

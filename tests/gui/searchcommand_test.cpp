@@ -1,5 +1,6 @@
 // "Pathfind!" and "Go!": what the search reports and what its animation paints, step by step, and
 // what becomes of an animation when the user starts another search or resets the map during it.
+#include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
 #include <QLabel>
@@ -10,6 +11,7 @@
 
 #include "guitest.h"
 #include "pacinglog.h"
+#include "search/searchstats.h"
 #include "view/mapcanvas.h"
 #include "view/mapgeometry.h"
 
@@ -172,6 +174,46 @@ class SearchCommandTest : public QObject {
         window->finishpoint = {5, 45};
         window->Command1_Click();
         QCOMPARE(window->Label2->text(), QStringLiteral("Path length: 40"));
+    }
+
+    // The caption's figures are the last search's own, thousands grouped; screen readers read the
+    // labels as they read now.
+    void captionReportsTheLastSearch_data()
+    {
+        QTest::addColumn<bool>("search");
+        QTest::addColumn<bool>("sealed");
+        QTest::newRow("the search at start") << false << false;
+        QTest::newRow("a search with a route") << true << false;
+        QTest::newRow("a search without a route") << true << true;
+    }
+
+    void captionReportsTheLastSearch()
+    {
+        QFETCH(bool, search);
+        QFETCH(bool, sealed);
+        GuiTest::ModalBoxes boxes;
+        if (sealed) {
+            sealOffTheFinish();
+            boxes.answerOk();
+        }
+        if (search)
+            window->Command1_Click();
+
+        const QString number = QStringLiteral("(\\d{1,3}(?:,\\d{3})*)");
+        const QRegularExpression caption(
+            QStringLiteral("^Pathfinding Algorithm - routeseer \u2014 %1 squares "
+                           "reached in %1 \u00b5s, (?:route (\\d+) steps|no route)$")
+                .arg(number));
+        const QRegularExpressionMatch figures = caption.match(window->windowTitle());
+        QVERIFY2(figures.hasMatch(), qPrintable(window->windowTitle()));
+        auto figure = [&figures](int n) { return figures.captured(n).remove(QLatin1Char(',')).toLongLong(); };
+        QCOMPARE(figure(1), squaresReached(window->startpoint));
+        QCOMPARE(figure(2), std::chrono::round<std::chrono::microseconds>(searchtime).count());
+        QCOMPARE(figures.captured(3).isEmpty(), sealed);
+        if (!sealed)
+            QCOMPARE(figure(3), pathlength);
+        for (QLabel* label : {window->Label1, window->Label2})
+            QCOMPARE(QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name), label->text());
     }
 
     void failedSearchShowsRingsButNoRouteAndNoLength()

@@ -9,6 +9,7 @@
 
 using EditTest::changedSquares;
 using EditTest::isWall;
+using EditTest::over;
 using EditTest::Squares;
 using GuiTest::describe;
 using GuiTest::insideColour;
@@ -16,13 +17,6 @@ using GuiTest::moveMouseOverMap;
 using namespace Routeseer;
 
 namespace {
-
-// The middle of square (x, y) on the picture.
-QPointF over(int x, int y)
-{
-    constexpr qreal Half = MapView::CellSize / 2.0;
-    return {MapView::CellSize * x + Half, MapView::CellSize * y + Half};
-}
 
 void open(const Squares& squares)
 {
@@ -216,6 +210,27 @@ class WallDrawingTest : public QObject {
         moveMouseOverMap(*window, over(60, 5));
         QCOMPARE(box.pos(), QPoint(15, 2));
         QCOMPARE(box.text(), QStringLiteral("55"));
+    }
+
+    // Shown at its place at start, the box lies over the tick square of the check box that shows
+    // it: a click there reaches the check box, and typing puts nothing into the box.
+    void readoutBoxLetsAClickThroughToItsCheckBox()
+    {
+        GuiTest::ModalBoxes boxes;
+        const auto window = GuiTest::startProgram();
+        QVERIFY(GuiTest::activate(*window));
+        window->Check1->setChecked(true);
+        QLineEdit& box = *window->Text1;
+        const QPoint tick = window->Check1->mapTo(window.get(), QPoint(6, window->Check1->height() / 2));
+        QVERIFY(box.geometry().contains(box.parentWidget()->mapFrom(window.get(), tick)));
+
+        QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, tick);
+        QVERIFY(!window->Check1->isChecked());
+        QVERIFY(box.isHidden());
+        window->Check1->setChecked(true);
+        const QString readout = box.text();
+        QTest::keyClicks(window->focusWidget(), QStringLiteral("12"));
+        QCOMPARE(box.text(), readout);
     }
 };
 
