@@ -42,12 +42,12 @@ void scrambleMap(unsigned seed)
 }
 
 class MapFiles : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override
     {
-        folder = fs::temp_directory_path() /
-                 ("routeseer-mapfiles-" + std::to_string(::getpid()) + "-" +
-                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        folder =
+            fs::temp_directory_path() / ("routeseer-mapfiles-" + std::to_string(::getpid()) + "-" +
+                                         ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(folder);
         fs::create_directories(folder);
     }
@@ -111,8 +111,8 @@ TEST_F(MapFiles, SquaresLieInTheFileXFastestTenBytesEach)
 TEST_F(MapFiles, UnusualPassableValuesLoadUnchanged)
 {
     std::vector<char> bytes(MapFileBytes, 0);
-    bytes[10 * 5] = 7;               // (5, 0) = 7
-    bytes[10 * 6 + 1] = char(0x80);  // (6, 0) = -32768
+    bytes[10 * 5] = 7;              // (5, 0) = 7
+    bytes[10 * 6 + 1] = char(0x80); // (6, 0) = -32768
     writeFile(file("odd.map"), bytes);
     ASSERT_TRUE(loadmap(file("odd.map"), &why)) << why;
     EXPECT_EQ(MapGrid(5, 0).passable, 7);

@@ -16,7 +16,8 @@ int main(int argc, char** argv)
             std::fprintf(stderr, "cannot read %s\n", argv[i]);
             return 1;
         }
-        const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+        const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in),
+                                              std::istreambuf_iterator<char>()};
         LLVMFuzzerTestOneInput(bytes.data(), bytes.size());
     }
     std::printf("replayed %d inputs\n", argc - 1);
