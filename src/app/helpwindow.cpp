@@ -2,12 +2,17 @@
 
 #include <QCloseEvent>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPainter>
 #include <QPixmap>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QStringList>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/form1.h"
 #include "app/windowkeys.h"
@@ -139,7 +144,8 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     setObjectName(QStringLiteral("help"));
     setWindowTitle(QStringLiteral("Help - routeseer"));
 
-    auto* layout = new QVBoxLayout(this);
+    auto* page = new QWidget;
+    auto* layout = new QVBoxLayout(page);
     layout->addWidget(heading("Colours"));
     layout->addLayout(colourLegend());
     layout->addSpacing(6);
@@ -154,10 +160,24 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     for (const char* surprise : Surprises)
         layout->addWidget(paragraph(QString::fromUtf8(surprise)));
     layout->addStretch();
-
-    // A window's own size ignores how its wrapped texts grow in height as they narrow: ask the
+    // A widget's own size ignores how its wrapped texts grow in height as they narrow: ask the
     // layout for the height every text needs at this width.
-    setFixedSize(TextWidth, layout->totalHeightForWidth(TextWidth));
+    page->setFixedSize(TextWidth, layout->totalHeightForWidth(TextWidth));
+
+    // The whole page where the screen is tall enough; on a smaller screen it scrolls.
+    auto* scroller = new QScrollArea;
+    scroller->setObjectName(QStringLiteral("helpPage"));
+    scroller->setWidget(page);
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    auto* frame = new QVBoxLayout(this);
+    frame->setContentsMargins(0, 0, 0, 0);
+    frame->addWidget(scroller);
+    const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
+    const int room = screen ? screen->availableGeometry().height() * 9 / 10 : page->height();
+    const int scrollBar = scroller->verticalScrollBar()->sizeHint().width();
+    resize(page->width() + (page->height() > room ? scrollBar : 0), std::min(page->height(), room));
+
     auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(close, &QShortcut::activated, this, &QWidget::close);
 }
