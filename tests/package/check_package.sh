@@ -65,6 +65,8 @@ chmod 755 "$starter"
 shot="$out/package-screen.png"
 source "$(dirname "$0")/../e2e/mapscreen.sh"
 start_program "$starter" "$out/package-program.log"
+# start_program's own trap ends the program; the unpacked folder must go too.
+trap 'kill "$program_pid" 2>/dev/null; rm -rf "$root"' EXIT
 [[ $(ps -o user= -p "$program_pid") == "$user" ]] || fail "the program does not run as $user"
 checks=(
   "27 27 255,255,0 yellow start (5, 5)"
