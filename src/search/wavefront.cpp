@@ -123,6 +123,10 @@ void resetSearch(const PathStep& start)
 
 void expandnode(const QueueEntry& entry, const PathStep& target)
 {
+    // Called alone, the tail is the caller's: without room for all eight neighbours after it, an
+    // expansion would write past the queue.
+    if (queuetail < 0 || queuetail >= NodeQueueSize - NeighbourCount)
+        return;
     // Alone, an expansion works on DistanceGrid as the caller left it.
     loadDistances();
     Wavefront wave(target);

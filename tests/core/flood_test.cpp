@@ -112,6 +112,18 @@ TEST_F(Flood, SingleExpansionWorksOnTheDistancesTheCallerLeft)
     EXPECT_EQ(pathlength, 8);
 }
 
+TEST_F(Flood, SingleExpansionWithATailOutsideTheQueueWritesNothing)
+{
+    walledMap();
+    std::fill_n(&DistanceGrid(0, 0), SquareCount, Unreached);
+    for (const int tail : {-5, NodeQueueSize - 1, NodeQueueSize + 40}) {
+        queuetail = tail;
+        expandnode(QueueEntry{20, 20, 7}, at(90, 90));
+        EXPECT_EQ(queuetail, tail);
+        EXPECT_EQ(DistanceGrid(21, 20), Unreached);
+    }
+}
+
 // ---- Edges: a neighbour off the map is passed over like a wall ----
 
 TEST_F(Flood, StartJustOffTheMapSpreadsOnlyOntoTheSquaresBesideIt)
