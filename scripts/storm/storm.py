@@ -123,9 +123,12 @@ class Storm:
             self.note("typed a name into the name dialog")
             self.program.hands.type(f"storm{self.rng.randrange(5)}")
         elif not title.startswith(("Pathfinding Algorithm", "Save map?", "Enter map name")):
+            # A file dialog: Tab and Space only walk its many controls, they do not answer it.
             if self.rng.random() < 0.3:
                 missions.save_picture(self, box)
-                return
+            else:
+                self.answer(box, self.rng.choice(["Return", "Escape", "close"]))
+            return
         self.answer(box, self.rng.choice(["Return", "Escape", "close", "Tab space"]))
 
     def paste(self, text):
