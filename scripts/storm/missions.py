@@ -78,12 +78,12 @@ def save_as(storm, label, name, outcome):
     before, old_file = folder.names(), folder.identity(f"{name}.map")
     storm.note("File > Save Map")
     hands.menu_item("File", "Save Map")
-    sure = storm.wait_box('asked "Are you sure you want to save this map?"')
+    sure = storm.wait_box('asked "Are you sure you want to save this map?"', title="Save map?")
     if storm.rng.random() < 0.15:
         storm.answer(sure, storm.rng.choice(["Escape", "Tab space"]))
         return expect_nothing(storm, before, "answering No")
     storm.answer(sure, "Return")
-    dialog = storm.wait_box("asked for the map's name")
+    dialog = storm.wait_box("asked for the map's name", title="Enter map name")
     storm.focus(dialog)
     type_name(storm, name)
     if storm.rng.random() < 0.15:

@@ -23,6 +23,8 @@ from xscreen import Screen
 RingLength = 20
 SessionSeconds = (15, 40)
 MissionShare = 0.12
+# A box that input sent before a mission began opens within this long.
+QuietSeconds = 0.6
 Parts = ("random", "loads", "names", "ends")
 
 
@@ -65,13 +67,18 @@ class Storm:
     def boxes(self):
         return self.screen.boxes(self.program.pid)
 
-    def wait_box(self, what, seconds=BoxWaitSeconds):
-        """The box that opens within the time given, or a failure naming what should have opened it."""
+    def wait_box(self, what, seconds=BoxWaitSeconds, title=None):
+        """The box that opens within the time given, or a failure naming what should have opened it.
+        With a title, another box that comes first (late input's) is answered and passed over."""
         until = time.monotonic() + seconds
         while time.monotonic() < until:
             self.check()
             if boxes := self.boxes():
-                return boxes[-1]
+                if title is None or self.screen.title(boxes[-1]).startswith(title):
+                    return boxes[-1]
+                self.remark(f'a box "{self.screen.title(boxes[-1])}" came first')
+                self.answer(boxes[-1], "Escape")
+                continue
             time.sleep(0.05)
         raise StormFailure(f"no box {what} within {seconds:.0f} s")
 
@@ -144,8 +151,13 @@ class Storm:
         holder.wait()
 
     def clear_boxes(self):
-        while boxes := self.boxes():
-            self.answer(boxes[-1], "Escape" if self.rng.random() < 0.5 else "close")
+        """Answers every open box, and those that input still on its way opens in the next moment,
+        so that the box a mission waits for is the one it asked for."""
+        while True:
+            while boxes := self.boxes():
+                self.answer(boxes[-1], "Escape" if self.rng.random() < 0.5 else "close")
+            if not self.box_within(QuietSeconds):
+                return
 
     # --- sessions --------------------------------------------------------------------------------
     def run(self):
