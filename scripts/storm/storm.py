@@ -25,6 +25,8 @@ SessionSeconds = (15, 40)
 MissionShare = 0.12
 # A box that input sent before a mission began opens within this long.
 QuietSeconds = 0.6
+# The titles of the program's own boxes; any other box is the picture's file dialog.
+ProgramBoxTitles = ("Pathfinding Algorithm", "Save map?", "Enter map name")
 Parts = ("random", "loads", "names", "ends")
 
 
@@ -117,6 +119,13 @@ class Storm:
                 self.remark(f"the box was still open: {how} again")
                 self.focus(box)
                 self.program.hands.keys(*how.split())
+            elif not again and waited > 4 and not title.startswith(ProgramBoxTitles) and how != "Escape":
+                # A file dialog refuses Return while its name field holds no usable name (random
+                # keys may have typed over it); Escape always closes it.
+                how = "Escape"
+                self.remark("the file dialog is still open: Escape")
+                self.focus(box)
+                self.program.hands.keys("Escape")
             if waited > BoxWaitSeconds:
                 active = self.screen.active_window()
                 raise StormFailure(f'the box "{title}" stayed open after {how} (the active window: '
@@ -129,7 +138,7 @@ class Storm:
             self.focus(box)
             self.note("typed a name into the name dialog")
             self.program.hands.type(f"storm{self.rng.randrange(5)}")
-        elif not title.startswith(("Pathfinding Algorithm", "Save map?", "Enter map name")):
+        elif not title.startswith(ProgramBoxTitles):
             # A file dialog: Tab and Space only walk its many controls, they do not answer it.
             if self.rng.random() < 0.3:
                 missions.save_picture(self, box)
