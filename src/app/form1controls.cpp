@@ -17,8 +17,11 @@ namespace {
 // The four start/finish bars hold one coordinate each; 2..97 keeps both ends off the walled edge.
 constexpr int BarLowest = 2;
 constexpr int BarHighest = 97;
-constexpr int StartCoordinate = 5;
-constexpr int FinishCoordinate = 87;
+constexpr int StartCoordinate = MapView::OpeningStart.x;
+constexpr int FinishCoordinate = MapView::OpeningFinish.x;
+static_assert(MapView::OpeningStart.x == MapView::OpeningStart.y &&
+                  MapView::OpeningFinish.x == MapView::OpeningFinish.y,
+              "one bar value serves both coordinates");
 
 // Names the control, places it, and gives it the name screen readers say and its tool tip.
 template <class Control>

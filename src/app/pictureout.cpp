@@ -1,40 +1,14 @@
-#include "app/pictureout.h"
-
+// The map picture out of the program: to the clipboard, or into a PNG file.
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
-#include <QImageWriter>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 #include "app/form1.h"
 #include "platform/platform.h"
 #include "platform/qtboxes.h"
 #include "view/mapcanvas.h"
-
-namespace PictureOut {
-
-bool savePng(const QImage& picture, const QString& path, QString* why)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        *why = file.errorString();
-        return false;
-    }
-    QImageWriter writer(&file, "png");
-    if (!writer.write(picture)) {
-        *why = writer.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        *why = file.errorString();
-        return false;
-    }
-    return true;
-}
-
-} // namespace PictureOut
+#include "view/picturefile.h"
 
 namespace {
 
@@ -58,7 +32,7 @@ void Form1::savePicture()
     if (path.isEmpty())
         return;
     QString why;
-    if (!PictureOut::savePng(Picture1->image(), path, &why))
+    if (!PictureFile::savePng(Picture1->image(), path, &why))
         Platform::showMessage(QStringLiteral("Could not save the picture \"%1\": %2.")
                                   .arg(Platform::fitForBox(QDir::toNativeSeparators(path)), why)
                                   .toStdString());

@@ -3,15 +3,14 @@
 #include <QCommandLineParser>
 #include <QRegularExpression>
 
+#include "view/mapgeometry.h"
+
 namespace CommandLine {
 
 namespace {
 
 using Routeseer::PathStep;
 
-// The window's start and finish when it opens, so a search here matches the window's first one.
-constexpr PathStep WindowStart{5, 5};
-constexpr PathStep WindowFinish{87, 87};
 constexpr int LargestScale = 20;
 
 struct Job {
@@ -101,8 +100,8 @@ bool readSquare(const QCommandLineParser& parser, const QString& option, PathSte
 
 bool readOptions(const QCommandLineParser& parser, Request* request, QString* problem)
 {
-    if (!readSquare(parser, QStringLiteral("from"), WindowStart, &request->from, problem) ||
-        !readSquare(parser, QStringLiteral("to"), WindowFinish, &request->to, problem))
+    if (!readSquare(parser, QStringLiteral("from"), MapView::OpeningStart, &request->from, problem) ||
+        !readSquare(parser, QStringLiteral("to"), MapView::OpeningFinish, &request->to, problem))
         return false;
     request->json = parser.isSet(QStringLiteral("json"));
     request->rings = parser.isSet(QStringLiteral("rings"));

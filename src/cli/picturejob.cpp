@@ -1,13 +1,13 @@
 // png: the map picture the window shows after a search with "Clear paths and rings automatically"
 // ticked, painted by the window's own drawing code and written as PNG.
 #include <QImage>
-#include <QSaveFile>
 
 #include "cli/exitstatus.h"
 #include "cli/jobs.h"
 #include "map/routeseer.h"
 #include "view/mapdrawing.h"
 #include "view/mappicture.h"
+#include "view/picturefile.h"
 
 using namespace Routeseer;
 
@@ -37,16 +37,6 @@ QImage enlarged(const QImage& image, int scale)
     return image.scaled(image.size() * scale, Qt::IgnoreAspectRatio, Qt::FastTransformation);
 }
 
-// Written whole or not at all, so a failed run leaves no broken picture behind.
-bool savePng(const QImage& image, const QString& path)
-{
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && image.save(&file, "PNG") && file.commit())
-        return true;
-    ExitStatus::fail(QStringLiteral("%1: %2").arg(path, file.errorString()));
-    return false;
-}
-
 } // namespace
 
 int png(const CommandLine::Request& request)
@@ -56,8 +46,12 @@ int png(const CommandLine::Request& request)
     const bool found = search(request);
     MapPicture picture;
     paintSearch(picture, request);
-    if (!savePng(enlarged(picture.image(), request.scale), request.files[1]))
+    // Written whole or not at all, so a failed run leaves no broken picture behind.
+    if (QString why;
+        !PictureFile::savePng(enlarged(picture.image(), request.scale), request.files[1], &why)) {
+        ExitStatus::fail(QStringLiteral("%1: %2").arg(request.files[1], why));
         return ExitStatus::BadInput;
+    }
     return found ? ExitStatus::Done : ExitStatus::NoRoute;
 }
 

@@ -23,6 +23,11 @@ inline constexpr QRgb WallColour = qRgb(0, 100, 0);
 inline constexpr QRgb RouteColour = qRgb(0, 0, 255);
 inline constexpr QRgb MarkerColour = qRgb(255, 255, 0);
 
+// Where the start and the finish stand when the window opens; the command-line picture and search
+// take them too, so that their first search is the window's.
+inline constexpr Routeseer::PathStep OpeningStart{5, 5};
+inline constexpr Routeseer::PathStep OpeningFinish{87, 87};
+
 // The painters take a square's top-left corner in picture pixels.
 inline std::int16_t cellCorner(int square) { return static_cast<std::int16_t>(CellSize * square); }
 
