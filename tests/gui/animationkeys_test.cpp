@@ -168,9 +168,7 @@ class AnimationKeysTest : public QObject {
         QTest::addColumn<QString>("control");
         QTest::addColumn<bool>("animating");
         QTest::newRow("button during an animation") << "Command1" << true;
-        QTest::newRow("check box during an animation") << "Check2" << true;
         QTest::newRow("button without an animation") << "Command1" << false;
-        QTest::newRow("check box without an animation") << "Check2" << false;
     }
 
     void spaceGoesToTheFocusedControlOnlyWithoutAnAnimation()

@@ -216,17 +216,10 @@ class FileDialogsTest : public QObject {
         QTest::newRow("longest name") << QString(longest - 4, QLatin1Char('b')) << QString() << QStringList();
         QTest::newRow("non-ASCII") << QStringLiteral("Stra\u00dfe \u5730\u56fe") << QString()
                                    << QStringList();
-        QTest::newRow("blankmap") << QStringLiteral("blankmap") << QString() << QStringList();
         QTest::newRow("FIFO in the way")
             << QString(200, QLatin1Char('c')) << QStringLiteral("FIFO")
             << QStringList{QStringLiteral("Could not save the map \"/"), ellipsis,
                            QStringLiteral("ccc.map\": it is a named pipe (FIFO), not a map file.")};
-        QTest::newRow("link to a device in the way")
-            << QStringLiteral("zero") << QStringLiteral("/dev/zero")
-            << QStringList{QStringLiteral("zero.map\": it is a device, not a map file.")};
-        QTest::newRow("folder in the way")
-            << QStringLiteral("maze2") << QStringLiteral("folder")
-            << QStringList{QStringLiteral("maze2.map\": it is a folder, not a map file.")};
     }
 
     void typedNamesAsTheUserSeesThem()
@@ -239,12 +232,7 @@ class FileDialogsTest : public QObject {
         const QString file = folder.path(name + QStringLiteral(".map"));
         if (inTheWay == QLatin1String("FIFO"))
             QCOMPARE(::mkfifo(QFile::encodeName(file).constData(), 0644), 0);
-        else if (inTheWay == QLatin1String("folder"))
-            QVERIFY(QDir().mkdir(file));
-        else if (!inTheWay.isEmpty())
-            QVERIFY(QFile::link(inTheWay, file));
         const QStringList before = folderContents(folder);
-        const QFileInfo thingInTheWay(file);
         MapGrid(33, 44).passable = Wall;
         const QByteArray map = mapImage();
 
@@ -258,8 +246,7 @@ class FileDialogsTest : public QObject {
             QCOMPARE(boxes.shown().size(), std::size_t(2));
             QVERIFY(fileBytes(file) == map);
             QStringList withSaved = before;
-            if (!withSaved.contains(QFileInfo(file).fileName()))
-                withSaved << QFileInfo(file).fileName();
+            withSaved << QFileInfo(file).fileName();
             QStringList after = folderContents(folder);
             after.sort();
             withSaved.sort();
@@ -273,9 +260,7 @@ class FileDialogsTest : public QObject {
         const QString unreadable = GuiTest::unreadablePartOf(box);
         QVERIFY2(unreadable.isEmpty(), qPrintable(unreadable));
         QCOMPARE(folderContents(folder), before);
-        QCOMPARE(QFileInfo(file).isSymLink(), thingInTheWay.isSymLink());
-        QCOMPARE(QFileInfo(file).isDir(), thingInTheWay.isDir());
-        QCOMPARE(QFileInfo(file).size(), thingInTheWay.size());
+        QVERIFY(!QFileInfo(file).isFile()); // a FIFO in the way stays one
     }
 
     // Every reset reloads the default map, so saving under its name changes what comes back.
