@@ -5,7 +5,7 @@
 #include <QGuiApplication>
 #include <cstdio>
 
-#include "app/roadsignicon.h"
+#include "icon/roadsignicon.h"
 
 int main(int argc, char* argv[])
 {

@@ -4,9 +4,9 @@
 #include <QPushButton>
 
 #include "app/form1.h"
-#include "app/mapnames.h"
-#include "app/programfiles.h"
-#include "edit/wallundo.h"
+#include "document/mapnames.h"
+#include "document/programfiles.h"
+#include "document/wallhistory.h"
 #include "platform/platform.h"
 #include "platform/qtboxes.h"
 

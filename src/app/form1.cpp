@@ -4,9 +4,9 @@
 #include <QLayout>
 #include <QScreen>
 
-#include "app/roadsignicon.h"
-#include "edit/wallundo.h"
-#include "search/animationcontrol.h"
+#include "document/animationcontrol.h"
+#include "document/wallhistory.h"
+#include "icon/roadsignicon.h"
 
 namespace {
 // The client area below the menu bar, in pixels; no control moves or grows, so neither does it.

@@ -9,8 +9,8 @@
 #include <QScrollBar>
 
 #include "app/form1.h"
-#include "view/mapcanvas.h"
-#include "view/mapgeometry.h"
+#include "app/mapcanvas.h"
+#include "picture/mapgeometry.h"
 
 namespace {
 

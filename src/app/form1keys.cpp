@@ -3,7 +3,7 @@
 
 #include "app/form1.h"
 #include "app/windowkeys.h"
-#include "search/animationcontrol.h"
+#include "document/animationcontrol.h"
 
 const std::vector<WindowKey>& windowKeys()
 {

@@ -5,7 +5,7 @@
 #include <QScrollBar>
 
 #include "app/form1.h"
-#include "view/mapcanvas.h"
+#include "app/mapcanvas.h"
 
 void Form1::connectHandlers()
 {

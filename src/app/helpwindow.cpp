@@ -16,9 +16,9 @@
 
 #include "app/form1.h"
 #include "app/windowkeys.h"
-#include "view/cellpainters.h"
-#include "view/mapdrawing.h"
-#include "view/mapgeometry.h"
+#include "picture/cellpainters.h"
+#include "picture/mapdrawing.h"
+#include "picture/mapgeometry.h"
 
 namespace {
 

@@ -5,10 +5,10 @@
 #include <QStandardPaths>
 
 #include "app/form1.h"
+#include "app/mapcanvas.h"
+#include "picture/picturefile.h"
 #include "platform/platform.h"
 #include "platform/qtboxes.h"
-#include "view/mapcanvas.h"
-#include "view/picturefile.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <QCommandLineParser>
 #include <QRegularExpression>
 
-#include "view/mapgeometry.h"
+#include "picture/mapgeometry.h"
 
 namespace CommandLine {
 

@@ -1,10 +1,7 @@
 // What the jobs that work on a map file share: the load and the search, as the window does them.
-#include <cstdio>
-
 #include "cli/exitstatus.h"
 #include "cli/jobs.h"
 #include "map/routeseer.h"
-#include "platform/headless.h"
 
 namespace Jobs {
 
@@ -19,11 +16,8 @@ bool loadMapFile(const QString& path)
 
 bool search(const CommandLine::Request& request)
 {
-    // Without a display the search's box is recorded, not shown: it is told here instead.
-    Platform::Headless::resetRecords();
+    // The console's platform tells the search's box on the error output.
     Routeseer::findpath(request.from, request.to);
-    for (const std::string& message : Platform::Headless::shownMessages())
-        std::fprintf(stderr, "routeseer-map: %s\n", message.c_str());
     return !Routeseer::PathSteps.empty();
 }
 

@@ -5,9 +5,9 @@
 #include "cli/exitstatus.h"
 #include "cli/jobs.h"
 #include "map/routeseer.h"
-#include "view/mapdrawing.h"
-#include "view/mappicture.h"
-#include "view/picturefile.h"
+#include "picture/mapdrawing.h"
+#include "picture/mappicture.h"
+#include "picture/picturefile.h"
 
 using namespace Routeseer;
 

@@ -25,6 +25,9 @@ void Sleep(int milliseconds) { sleeps.push_back(milliseconds); }
 
 void processEvents() { ++passes; }
 
+// No event ever comes without a display: a wait is one more pass.
+void waitForEvents() { ++passes; }
+
 void showMessage(const std::string& text)
 {
     messages.push_back(text);

@@ -7,12 +7,12 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include "app/mapcanvas.h"
+#include "document/animationcontrol.h"
 #include "edittest.h"
 #include "guitest.h"
 #include "pacinglog.h"
-#include "search/animationcontrol.h"
-#include "view/mapcanvas.h"
-#include "view/mapgeometry.h"
+#include "picture/mapgeometry.h"
 
 using EditTest::changedSquares;
 using EditTest::Squares;

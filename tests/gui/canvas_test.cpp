@@ -4,9 +4,9 @@
 #include <functional>
 #include <set>
 
+#include "app/mapcanvas.h"
 #include "guitest.h"
-#include "view/mapcanvas.h"
-#include "view/mapgeometry.h"
+#include "picture/mapgeometry.h"
 
 using MapView::Background;
 

@@ -13,9 +13,9 @@
 #include <utility>
 #include <vector>
 
-#include "app/programfiles.h"
+#include "document/programfiles.h"
 #include "map/routeseer.h"
-#include "view/mapgeometry.h"
+#include "picture/mapgeometry.h"
 
 namespace EditTest {
 

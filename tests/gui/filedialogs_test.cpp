@@ -10,11 +10,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "app/mapnames.h"
-#include "app/programfiles.h"
+#include "app/mapcanvas.h"
+#include "document/mapnames.h"
+#include "document/programfiles.h"
 #include "guitest.h"
-#include "view/mapcanvas.h"
-#include "view/mapgeometry.h"
+#include "picture/mapgeometry.h"
 
 using GuiTest::describe;
 using GuiTest::insideColour;

@@ -3,10 +3,10 @@
 #include <QTest>
 #include <cmath>
 
-#include "edit/randomdraw.h"
+#include "app/mapcanvas.h"
+#include "document/randomdraw.h"
 #include "edittest.h"
 #include "guitest.h"
-#include "view/mapcanvas.h"
 
 using EditTest::changedSquares;
 using EditTest::isWall;

@@ -11,9 +11,9 @@
 #include <QTest>
 
 #include "app/appearance.h"
-#include "app/programfiles.h"
-#include "view/mapcanvas.h"
-#include "view/mapgeometry.h"
+#include "app/mapcanvas.h"
+#include "document/programfiles.h"
+#include "picture/mapgeometry.h"
 
 namespace GuiTest {
 

@@ -7,9 +7,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "app/programfiles.h"
+#include "app/mapcanvas.h"
+#include "document/programfiles.h"
 #include "guitest.h"
-#include "view/mapcanvas.h"
 
 using namespace Routeseer;
 

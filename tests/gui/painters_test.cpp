@@ -1,9 +1,9 @@
 // The four cell painters colour exactly the inside of one cell and nothing else.
 #include <QTest>
 
+#include "app/mapcanvas.h"
 #include "guitest.h"
-#include "view/mapcanvas.h"
-#include "view/mapgeometry.h"
+#include "picture/mapgeometry.h"
 
 using GuiTest::describe;
 using GuiTest::insideColour;

@@ -9,8 +9,8 @@
 #include <QTest>
 
 #include "app/helpwindow.h"
+#include "app/mapcanvas.h"
 #include "guitest.h"
-#include "view/mapcanvas.h"
 
 using GuiTest::pressKey;
 

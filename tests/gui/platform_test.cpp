@@ -12,7 +12,7 @@
 #include <QTimer>
 #include <cstring>
 
-#include "app/programfiles.h"
+#include "document/programfiles.h"
 #include "guitest.h"
 #include "platform/platform.h"
 

@@ -5,10 +5,10 @@
 #include <QStyleOptionSlider>
 #include <QTest>
 
-#include "app/programfiles.h"
+#include "app/mapcanvas.h"
+#include "document/programfiles.h"
 #include "edittest.h"
 #include "guitest.h"
-#include "view/mapcanvas.h"
 
 using GuiTest::describe;
 using GuiTest::insideColour;

@@ -9,11 +9,11 @@
 #include <QRegularExpression>
 #include <QTest>
 
+#include "app/mapcanvas.h"
 #include "guitest.h"
 #include "pacinglog.h"
+#include "picture/mapgeometry.h"
 #include "search/searchstats.h"
-#include "view/mapcanvas.h"
-#include "view/mapgeometry.h"
 
 using GuiTest::describe;
 using GuiTest::insideColour;

@@ -3,9 +3,9 @@
 #include <QLineEdit>
 #include <QTest>
 
+#include "app/mapcanvas.h"
 #include "edittest.h"
 #include "guitest.h"
-#include "view/mapcanvas.h"
 
 using EditTest::changedSquares;
 using EditTest::isWall;

@@ -8,11 +8,11 @@
 #include <QTest>
 #include <QUndoStack>
 
-#include "edit/randomdraw.h"
-#include "edit/wallundo.h"
+#include "app/mapcanvas.h"
+#include "document/randomdraw.h"
+#include "document/wallhistory.h"
 #include "edittest.h"
 #include "guitest.h"
-#include "view/mapcanvas.h"
 
 using EditTest::changedSquares;
 using EditTest::isWall;

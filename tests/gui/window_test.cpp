@@ -14,10 +14,10 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "app/roadsignicon.h"
+#include "app/mapcanvas.h"
 #include "guitest.h"
-#include "view/mapcanvas.h"
-#include "view/mapgeometry.h"
+#include "icon/roadsignicon.h"
+#include "picture/mapgeometry.h"
 
 namespace {
 

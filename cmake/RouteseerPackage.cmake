@@ -1,0 +1,17 @@
+# The search core as an installed CMake package: find_package(Routeseer) gives routeseer::core and
+# routeseer::platform_headless, with their public headers under include/routeseer.
+include(CMakePackageConfigHelpers)
+
+set(package_dir "${CMAKE_INSTALL_LIBDIR}/cmake/Routeseer")
+install(TARGETS routeseer_core routeseer_platform_headless EXPORT RouteseerTargets
+  ARCHIVE DESTINATION "${CMAKE_INSTALL_LIBDIR}"
+  FILE_SET HEADERS DESTINATION "${CMAKE_INSTALL_INCLUDEDIR}/routeseer")
+install(EXPORT RouteseerTargets NAMESPACE routeseer:: DESTINATION "${package_dir}")
+
+configure_package_config_file("${PROJECT_SOURCE_DIR}/cmake/RouteseerConfig.cmake.in"
+  "${PROJECT_BINARY_DIR}/RouteseerConfig.cmake" INSTALL_DESTINATION "${package_dir}")
+# Before 1.0 a minor version may change the core's records, so only the same minor version fits.
+write_basic_package_version_file("${PROJECT_BINARY_DIR}/RouteseerConfigVersion.cmake"
+  COMPATIBILITY SameMinorVersion)
+install(FILES "${PROJECT_BINARY_DIR}/RouteseerConfig.cmake" "${PROJECT_BINARY_DIR}/RouteseerConfigVersion.cmake"
+  DESTINATION "${package_dir}")

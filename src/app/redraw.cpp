@@ -1,0 +1,49 @@
+// Putting the map on the picture: the start-up load (run again by every map reset) and the clean
+// redraw that wipes paths and rings, with the grid, marker and wall drawing they share.
+#include <QScrollBar>
+
+#include "app/form1.h"
+#include "app/mapcanvas.h"
+#include "document/programfiles.h"
+#include "picture/mapdrawing.h"
+#include "platform/platform.h"
+
+namespace {
+
+::Routeseer::PathStep pointFromBars(const QScrollBar& column, const QScrollBar& row)
+{
+    // The bars' range lies within 0..100, so both values fit a byte.
+    return {static_cast<std::uint8_t>(column.value()), static_cast<std::uint8_t>(row.value())};
+}
+
+} // namespace
+
+void Form1::drawGrid() { MapDrawing::drawGrid(Picture1->picture()); }
+
+void Form1::paintMarkers() { MapDrawing::paintMarkers(Picture1->picture(), startpoint, finishpoint); }
+
+void Form1::paintWalls() { MapDrawing::paintWalls(Picture1->picture()); }
+
+void Form1::loadDefaultMap() { ProgramFiles::loadMap(ProgramFiles::mapPath(ProgramFiles::DefaultMapName)); }
+
+void Form1::Form_Load()
+{
+    delayms = 0;
+    show();
+    Platform::processEvents();
+    drawGrid();
+    startpoint = pointFromBars(*HScroll1, *HScroll2);
+    finishpoint = pointFromBars(*VScroll2, *VScroll1);
+    // Markers go on before the walls, so a start or finish on a wall shows as a wall.
+    paintMarkers();
+    loadDefaultMap();
+    // Nothing of this search is drawn: it fills the distances that the readout shows. It is a
+    // search all the same, so the caption reports it.
+    ::Routeseer::findpath(startpoint, finishpoint);
+    showSearchInCaption();
+    paintWalls();
+}
+
+void Form1::Command3_Click() { MapDrawing::paintCleanMap(Picture1->picture(), startpoint, finishpoint); }
+
+void Form1::clearpaths_Click() { Command3_Click(); }

@@ -1,0 +1,46 @@
+// The window caption after the title: the figures of the last search, and whether the animation
+// waits, paused, for the user.
+#include <QLocale>
+#include <chrono>
+
+#include "app/form1.h"
+#include "document/animationcontrol.h"
+#include "platform/platform.h"
+#include "search/searchstats.h"
+
+namespace {
+
+// Thousands grouped with commas whatever the desktop's language, like the rest of the window.
+QString grouped(long long number)
+{
+    return QLocale(QLocale::English, QLocale::UnitedStates).toString(number);
+}
+
+QString counted(long long number, const char* one, const char* many)
+{
+    return QStringLiteral("%1 %2").arg(grouped(number), QString::fromLatin1(number == 1 ? one : many));
+}
+
+} // namespace
+
+void Form1::showSearchInCaption()
+{
+    using namespace ::Routeseer;
+    const auto micro = std::chrono::round<std::chrono::microseconds>(searchtime).count();
+    const QString route = PathSteps.empty()
+                              ? QStringLiteral("no route")
+                              : QStringLiteral("route %1").arg(counted(pathlength, "step", "steps"));
+    lastSearch = QStringLiteral("%1 reached in %2 \u00b5s, %3")
+                     .arg(counted(squaresReached(startpoint), "square", "squares"), grouped(micro), route);
+    refreshCaption();
+}
+
+void Form1::refreshCaption()
+{
+    QString caption = QStringLiteral("%1 - routeseer").arg(QString::fromUtf8(Platform::ApplicationTitle));
+    if (!lastSearch.isEmpty())
+        caption += QStringLiteral(" \u2014 ") + lastSearch;
+    if (animations->paused())
+        caption += QStringLiteral(" (paused)");
+    setWindowTitle(caption);
+}

@@ -1,0 +1,67 @@
+#include "picture/mappicture.h"
+
+#include <QPainter>
+#include <QRegion>
+#include <algorithm>
+
+#include "picture/mapgeometry.h"
+
+namespace {
+
+// -1, 0 or 1: the direction from one coordinate to another.
+int stepTowards(int from, int to) { return (to > from) - (to < from); }
+
+} // namespace
+
+MapPicture::MapPicture() : pixels(MapView::PictureSide, MapView::PictureSide, QImage::Format_RGB32)
+{
+    pixels.fill(MapView::Background);
+}
+
+void MapPicture::clear()
+{
+    pixels.fill(MapView::Background);
+    changed(pixels.rect());
+}
+
+void MapPicture::line(QPoint from, QPoint to, QRgb colour)
+{
+    if (from == to)
+        return;
+    if (from.x() == to.x() || from.y() == to.y()) {
+        // Across or down, the line is a row or a column of pixels that stops one short of `to`.
+        const QPoint last = to - QPoint(stepTowards(from.x(), to.x()), stepTowards(from.y(), to.y()));
+        fill(QRect::span(from, last), colour);
+        return;
+    }
+    QPainter painter(&pixels);
+    // Qt draws both ends of a line; clip the end point away.
+    painter.setClipRegion(QRegion(pixels.rect()) - QRegion(QRect(to, QSize(1, 1))));
+    painter.setPen(QColor(colour));
+    painter.drawLine(from, to);
+    changed(QRect::span(from, to) & pixels.rect());
+}
+
+void MapPicture::fill(const QRect& area, QRgb colour)
+{
+    // Written straight into the image: a painter per line would cost more than the few pixels
+    // of a cell's line, and a redraw of the whole map draws forty thousand of them.
+    const QRect inside = area & pixels.rect();
+    if (inside.isEmpty())
+        return;
+    // The picture holds opaque pixels only, whatever alpha the colour carries.
+    const QRgb pixel = qRgb(qRed(colour), qGreen(colour), qBlue(colour));
+    uchar* const first = pixels.bits();
+    const qsizetype rowBytes = pixels.bytesPerLine();
+    for (int y = inside.top(); y <= inside.bottom(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(first + y * rowBytes);
+        std::fill(row + inside.left(), row + inside.right() + 1, pixel);
+    }
+    changed(inside);
+}
+
+void MapPicture::changed(const QRect& area)
+{
+    if (changeListener && !area.isEmpty())
+        changeListener(area);
+}
