@@ -4,9 +4,9 @@
 #include <QPushButton>
 
 #include "app/form1.h"
+#include "app/mapfileboxes.h"
 #include "document/mapnames.h"
 #include "document/programfiles.h"
-#include "document/wallhistory.h"
 #include "platform/platform.h"
 #include "platform/qtboxes.h"
 
@@ -52,11 +52,11 @@ void Form1::Command4_Click()
     // Cancel gives an empty name: like a blank one, it saves nothing.
     if (name.trimmed().isEmpty())
         return;
-    if (const QString refusal = MapNames::refusal(name, ProgramFiles::saveFolder()); !refusal.isEmpty()) {
+    if (const QString refusal = MapFileBoxes::refusal(name, ProgramFiles::saveFolder()); !refusal.isEmpty()) {
         Platform::showMessage(refusal.toStdString());
         return;
     }
-    ProgramFiles::saveMapAs(name + QLatin1String(MapNames::Extension));
+    MapFileBoxes::saveAs(*map, name + QLatin1String(MapNames::Extension));
     refillLoadList(*File1);
 }
 
@@ -70,7 +70,6 @@ void Form1::Command6_Click() { showLoadList(*this, false); }
 
 void Form1::File1_DblClick()
 {
-    const WallHistory::Recording recording(*wallHistory);
     const QList<QListWidgetItem*> chosen = File1->selectedItems();
     if (chosen.isEmpty())
         return;
@@ -79,7 +78,7 @@ void Form1::File1_DblClick()
         QStringLiteral("Attempted to load %1.").arg(Platform::fitForBox(name)).toStdString());
     // The new walls go over the old picture: walls that the new map opens stay painted until the
     // picture is redrawn. A failed load has shown its box and left the map as it was.
-    if (ProgramFiles::loadMap(chosen.front()->data(MapPathRole).toString()))
+    if (MapFileBoxes::load(*map, chosen.front()->data(MapPathRole).toString()))
         paintWalls();
 }
 

@@ -4,8 +4,7 @@
 #include <QLayout>
 #include <QScreen>
 
-#include "document/animationcontrol.h"
-#include "document/wallhistory.h"
+#include "document/mapdocument.h"
 #include "icon/roadsignicon.h"
 
 namespace {
@@ -16,8 +15,7 @@ constexpr QSize ClientSize{777, 537};
 Form1::Form1()
 {
     setWindowIcon(roadSignIcon());
-    animations = new AnimationControl(this);
-    wallHistory = new WallHistory(this);
+    map = new MapDocument(this);
     refreshCaption();
 
     auto* client = new QWidget(this);

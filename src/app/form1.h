@@ -1,6 +1,8 @@
 // The program's one window. This declaration is the table of contents of the whole user
 // interface: every control, every handler and the window's own variables, grouped by the part of
 // the program that defines them; each group's comment names the file that holds its definitions.
+// What the window shows and edits is its map document (document/mapdocument.h): the handlers read
+// the controls, call the document and show the boxes.
 #pragma once
 
 #include <QMainWindow>
@@ -10,9 +12,9 @@
 
 #include "map/routeseer.h"
 
-class AnimationControl;
 class HelpWindow;
 class MapCanvas;
+class MapDocument;
 class QAction;
 class QCheckBox;
 class QCloseEvent;
@@ -24,7 +26,7 @@ class QMenu;
 class QPushButton;
 class QScrollBar;
 class QShortcut;
-class WallHistory;
+struct WindowKey;
 
 class Form1 : public QMainWindow {
     Q_OBJECT
@@ -32,6 +34,9 @@ class Form1 : public QMainWindow {
   public:
     // Builds every control and menu in its state at start; the window shows in Form_Load.
     Form1();
+
+    // The map document the window shows and edits.
+    MapDocument& document() { return *map; }
 
     // Controls on the window, in tab order (app/form1controls.cpp). The four bars, File1,
     // Command6 and Text1 start hidden.
@@ -64,8 +69,8 @@ class Form1 : public QMainWindow {
     QLabel* Label2 = nullptr;
 
     // The menu bar, left to right, each menu's items in order (app/form1menus.cpp, which also
-    // connects each item to its handler). The search
-    // menu keeps its historical name, which is also the name of the search module's namespace.
+    // connects each item to its handler). The search menu keeps its historical name, which is also
+    // the name of the search module's namespace.
     QMenu* File = nullptr;
     QAction* Load = nullptr;
     QAction* Save = nullptr;
@@ -89,34 +94,34 @@ class Form1 : public QMainWindow {
     ::Routeseer::PathStep finishpoint{};
     std::int16_t delayms = 0;
 
-    // Map display (view/painters.cpp): the only way a square gets its colour. X and Y are the
+    // Map display (app/painters.cpp): the only way a square gets its colour. X and Y are the
     // cell's top-left corner in picture pixels; the cell's grid lines are left alone.
     void colorsquare(const std::int16_t& X, const std::int16_t& Y, const std::int16_t& increment);
     void colorsquaregreen(const std::int16_t& X, const std::int16_t& Y);
     void colorsquareblue(const std::int16_t& X, const std::int16_t& Y);
     void colorsquareyellow(const std::int16_t& X, const std::int16_t& Y);
 
-    // Map display (view/redraw.cpp): the start-up load, the clean redraw and its menu item.
+    // Map display (app/redraw.cpp): the start-up load, the clean redraw and its menu item.
     void Form_Load();
     void Command3_Click();
     void clearpaths_Click();
 
-    // Path search (search/searchcommand.cpp): "Pathfind!" and "Go!".
+    // Path search (app/searchcommand.cpp): "Pathfind!" and "Go!".
     void Command1_Click();
     void go_Click();
 
-    // Wall drawing and the distance readout (edit/walldrawing.cpp).
+    // Wall drawing and the distance readout (app/walldrawing.cpp).
     void Picture1_MouseMove(std::int16_t Button, std::int16_t Shift, float X, float Y);
     void Check1_Click();
 
-    // Start and finish placement (edit/pointplacement.cpp).
+    // Start and finish placement (app/pointplacement.cpp).
     void HScroll1_Change();
     void HScroll2_Change();
     void VScroll1_Change();
     void VScroll2_Change();
     void movepoints_Click();
 
-    // Map generators and the wall reset (edit/generators.cpp).
+    // Map generators and the wall reset (app/generators.cpp).
     void noise_Click();
     void blocks_Click();
     void invert_Click();
@@ -137,28 +142,41 @@ class Form1 : public QMainWindow {
     void tectonic_Click();
     void Quit_Click();
 
+  protected:
+    // Closing the window (app/options.cpp).
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    friend const std::vector<WindowKey>& windowKeys();
+
+    // Start and finish placement (app/pointplacement.cpp): shows or hides the four bars.
+    void showpointbars(const std::int16_t& visible);
+
+    // Map display helpers shared by every redraw (app/redraw.cpp).
+    void drawGrid();
+    void paintMarkers();
+    void paintWalls();
+    void loadDefaultMap();
+
     // The window's keys (app/form1keys.cpp): each a shortcut of the whole window, none on a menu
     // item; the animation keys are live only while there is an animation to act on.
     void createKeys();
     void animationChanged();
     std::vector<QShortcut*> windowShortcuts;
 
-    // Animation control (search/searchcommand.cpp): Space, Right and Esc on the running animations,
-    // which the search command steps through (search/animationcontrol.h).
-    AnimationControl* animations = nullptr;
+    // Space, Right and Esc on the running animations (app/searchcommand.cpp).
     void pauseAnimation();
     void stepAnimation();
     void finishAnimations();
 
-    // The caption after the title (search/searchcaption.cpp): the last search's squares reached,
-    // its own time and its route, and "(paused)" while the animation waits.
-    QString lastSearch;
+    // The caption after the title (app/searchcaption.cpp): the last search's squares reached, its
+    // own time and its route, and "(paused)" while the animation waits.
     void showSearchInCaption();
     void refreshCaption();
+    QString lastSearch;
 
-    // Undo and redo of the walls (edit/wallundo.cpp): Ctrl+Z, Ctrl+Shift+Z and Ctrl+Y; a stroke of
+    // Undo and redo of the walls (app/wallundo.cpp): Ctrl+Z, Ctrl+Shift+Z and Ctrl+Y; a stroke of
     // the mouse ends when its button is let go.
-    WallHistory* wallHistory = nullptr;
     void undoWalls();
     void redoWalls();
     void endStroke();
@@ -168,28 +186,17 @@ class Form1 : public QMainWindow {
     void savePicture();
 
     // Help (app/helpwindow.cpp): F1 opens the one help window.
-    QPointer<HelpWindow> help;
     void showHelp();
-
-  protected:
-    // Closing the window (app/options.cpp).
-    void closeEvent(QCloseEvent* event) override;
-
-  private:
-    // Start and finish placement (edit/pointplacement.cpp): shows or hides the four bars.
-    void showpointbars(const std::int16_t& visible);
-
-    // Map display helpers shared by every redraw (view/redraw.cpp).
-    void drawGrid();
-    void paintMarkers();
-    void paintWalls();
-    void loadDefaultMap();
+    QPointer<HelpWindow> help;
 
     // Construction: controls (app/form1controls.cpp), menus with their handlers
-    // (app/form1menus.cpp), the controls' events to their handlers (app/form1wiring.cpp).
+    // (app/form1menus.cpp), the controls' and the document's signals to their handlers
+    // (app/form1wiring.cpp).
     void createControls();
     void createFrameControls();
     void arrangeTabOrder();
     void createMenus();
     void connectHandlers();
+
+    MapDocument* map = nullptr;
 };

@@ -85,8 +85,8 @@ QScrollBar* bar(QWidget* parent, const char* name, Qt::Orientation orientation, 
 void Form1::createControls()
 {
     QWidget* client = centralWidget();
-    Picture1 = place(new MapCanvas(client), "Picture1", {14, 14, MapView::PictureSide, MapView::PictureSide},
-                     QStringLiteral("Map"));
+    Picture1 = place(new MapCanvas(*map, client), "Picture1",
+                     {14, 14, MapView::PictureSide, MapView::PictureSide}, QStringLiteral("Map"));
 
     Command1 = button(client, "Command1", "Pathfind!", {546, 273, 225, 50},
                       "Click here to make the algorithm find a path from the startpoint to the endpoint.");

@@ -3,7 +3,7 @@
 
 #include "app/form1.h"
 #include "app/windowkeys.h"
-#include "document/animationcontrol.h"
+#include "document/mapdocument.h"
 
 const std::vector<WindowKey>& windowKeys()
 {
@@ -53,17 +53,18 @@ void Form1::createKeys()
         connect(shortcut, &QShortcut::activated, this, key.handler);
         windowShortcuts.push_back(shortcut);
     }
-    connect(animations, &AnimationControl::changed, this, &Form1::animationChanged);
+    connect(&map->animations(), &AnimationControl::changed, this, &Form1::animationChanged);
     animationChanged();
 }
 
 void Form1::animationChanged()
 {
+    const AnimationControl& animations = map->animations();
     for (std::size_t i = 0; i < windowShortcuts.size(); ++i) {
         const KeyScope scope = windowKeys()[i].scope;
         windowShortcuts[i]->setEnabled(scope == KeyScope::Always ||
-                                       (scope == KeyScope::WhileAnimating && animations->running()) ||
-                                       (scope == KeyScope::WhilePaused && animations->paused()));
+                                       (scope == KeyScope::WhileAnimating && animations.running()) ||
+                                       (scope == KeyScope::WhilePaused && animations.paused()));
     }
     refreshCaption();
 }

@@ -1,4 +1,5 @@
-// Every event of the window's controls, connected to its handler (the menus connect theirs).
+// Every event of the window's controls, connected to its handler (the menus connect theirs), and
+// what the window follows of its map document.
 #include <QCheckBox>
 #include <QListWidget>
 #include <QPushButton>
@@ -6,6 +7,7 @@
 
 #include "app/form1.h"
 #include "app/mapcanvas.h"
+#include "document/mapdocument.h"
 
 void Form1::connectHandlers()
 {
@@ -28,4 +30,6 @@ void Form1::connectHandlers()
     connect(HScroll2, &QScrollBar::valueChanged, this, &Form1::HScroll2_Change);
     connect(VScroll1, &QScrollBar::valueChanged, this, &Form1::VScroll1_Change);
     connect(VScroll2, &QScrollBar::valueChanged, this, &Form1::VScroll2_Change);
+
+    connect(map, &MapDocument::searched, this, &Form1::showSearchInCaption);
 }

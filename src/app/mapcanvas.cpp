@@ -4,7 +4,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 
-#include "picture/mapgeometry.h"
+#include "document/mapdocument.h"
 
 namespace {
 
@@ -26,15 +26,17 @@ std::int16_t shiftMask(Qt::KeyboardModifiers keys)
 
 } // namespace
 
-MapCanvas::MapCanvas(QWidget* parent) : QWidget(parent)
+MapCanvas::MapCanvas(const MapDocument& shown, QWidget* parent) : QWidget(parent), document(shown)
 {
-    drawing.onChange([this](const QRect& pixels) { markChanged(pixels); });
-    setFixedSize(drawing.image().size());
+    connect(&document, &MapDocument::painted, this, &MapCanvas::markChanged);
+    setFixedSize(image().size());
     setAttribute(Qt::WA_StaticContents);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
 }
+
+const QImage& MapCanvas::image() const { return document.image(); }
 
 void MapCanvas::markChanged(const QRect& pixels)
 {
@@ -57,7 +59,7 @@ void MapCanvas::paintEvent(QPaintEvent* event)
     // On a denser screen each picture pixel becomes a block of whole device pixels: no smoothing,
     // so grid lines and cell edges stay sharp.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter.drawImage(event->rect(), drawing.image(), event->rect());
+    painter.drawImage(event->rect(), image(), event->rect());
 }
 
 void MapCanvas::mouseMoveEvent(QMouseEvent* event)

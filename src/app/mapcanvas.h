@@ -1,25 +1,22 @@
-// The map's drawing surface, Picture1. Its image is its memory: whatever was drawn stays until it
-// is drawn over or cleared, while the window is covered or minimised, and it is shown pixel for
-// pixel (whole device pixels, never smoothed) on screens of any density.
+// The map's drawing surface, Picture1: the map document's picture on the window. The picture is
+// its memory: whatever was painted stays until it is painted over or cleared, while the window is
+// covered or minimised, and it is shown pixel for pixel (whole device pixels, never smoothed) on
+// screens of any density.
 #pragma once
 
 #include <QWidget>
 #include <cstdint>
 
-#include "picture/mappicture.h"
+class MapDocument;
 
 class MapCanvas : public QWidget {
     Q_OBJECT
 
   public:
-    explicit MapCanvas(QWidget* parent = nullptr);
+    explicit MapCanvas(const MapDocument& document, QWidget* parent = nullptr);
 
-    // What the canvas shows; whatever is drawn on it appears at the next repaint.
-    MapPicture& picture() { return drawing; }
-    const QImage& image() const { return drawing.image(); }
-
-    void clear() { drawing.clear(); }
-    void line(QPoint from, QPoint to, QRgb colour) { drawing.line(from, to, colour); }
+    // What the canvas shows; whatever the document paints appears at the next repaint.
+    const QImage& image() const;
 
   signals:
     // A pointer move in the handler's terms: buttons held (1 left, 2 right, 4 middle), keys held
@@ -37,6 +34,6 @@ class MapCanvas : public QWidget {
   private:
     void markChanged(const QRect& pixels);
 
-    MapPicture drawing;
-    QRect changed; // what was drawn since the last repaint
+    const MapDocument& document;
+    QRect changed; // what was painted since the last repaint
 };

@@ -5,7 +5,7 @@
 #include <QStandardPaths>
 
 #include "app/form1.h"
-#include "app/mapcanvas.h"
+#include "document/mapdocument.h"
 #include "picture/picturefile.h"
 #include "platform/platform.h"
 #include "platform/qtboxes.h"
@@ -22,7 +22,7 @@ QString offeredFile()
 
 } // namespace
 
-void Form1::copyPicture() { QGuiApplication::clipboard()->setImage(Picture1->image()); }
+void Form1::copyPicture() { QGuiApplication::clipboard()->setImage(map->image()); }
 
 void Form1::savePicture()
 {
@@ -32,7 +32,7 @@ void Form1::savePicture()
     if (path.isEmpty())
         return;
     QString why;
-    if (!PictureFile::savePng(Picture1->image(), path, &why))
+    if (!PictureFile::savePng(map->image(), path, &why))
         Platform::showMessage(QStringLiteral("Could not save the picture \"%1\": %2.")
                                   .arg(Platform::fitForBox(QDir::toNativeSeparators(path)), why)
                                   .toStdString());

@@ -3,7 +3,8 @@
 #include <QScrollBar>
 
 #include "app/form1.h"
-#include "app/mapcanvas.h"
+#include "app/mapfileboxes.h"
+#include "document/mapdocument.h"
 #include "document/programfiles.h"
 #include "picture/mapdrawing.h"
 #include "platform/platform.h"
@@ -18,13 +19,16 @@ namespace {
 
 } // namespace
 
-void Form1::drawGrid() { MapDrawing::drawGrid(Picture1->picture()); }
+void Form1::drawGrid() { MapDrawing::drawGrid(map->picture()); }
 
-void Form1::paintMarkers() { MapDrawing::paintMarkers(Picture1->picture(), startpoint, finishpoint); }
+void Form1::paintMarkers() { MapDrawing::paintMarkers(map->picture(), startpoint, finishpoint); }
 
-void Form1::paintWalls() { MapDrawing::paintWalls(Picture1->picture()); }
+void Form1::paintWalls() { MapDrawing::paintWalls(map->picture()); }
 
-void Form1::loadDefaultMap() { ProgramFiles::loadMap(ProgramFiles::mapPath(ProgramFiles::DefaultMapName)); }
+void Form1::loadDefaultMap()
+{
+    MapFileBoxes::load(*map, ProgramFiles::mapPath(ProgramFiles::DefaultMapName));
+}
 
 void Form1::Form_Load()
 {
@@ -39,11 +43,10 @@ void Form1::Form_Load()
     loadDefaultMap();
     // Nothing of this search is drawn: it fills the distances that the readout shows. It is a
     // search all the same, so the caption reports it.
-    ::Routeseer::findpath(startpoint, finishpoint);
-    showSearchInCaption();
+    map->search(startpoint, finishpoint);
     paintWalls();
 }
 
-void Form1::Command3_Click() { MapDrawing::paintCleanMap(Picture1->picture(), startpoint, finishpoint); }
+void Form1::Command3_Click() { MapDrawing::paintCleanMap(map->picture(), startpoint, finishpoint); }
 
 void Form1::clearpaths_Click() { Command3_Click(); }

@@ -4,7 +4,7 @@
 #include <chrono>
 
 #include "app/form1.h"
-#include "document/animationcontrol.h"
+#include "document/mapdocument.h"
 #include "platform/platform.h"
 #include "search/searchstats.h"
 
@@ -40,7 +40,7 @@ void Form1::refreshCaption()
     QString caption = QStringLiteral("%1 - routeseer").arg(QString::fromUtf8(Platform::ApplicationTitle));
     if (!lastSearch.isEmpty())
         caption += QStringLiteral(" \u2014 ") + lastSearch;
-    if (animations->paused())
+    if (map->animations().paused())
         caption += QStringLiteral(" (paused)");
     setWindowTitle(caption);
 }

@@ -1,11 +1,10 @@
 // Wall drawing with the mouse and the distance readout that follows the pointer.
 #include <QCheckBox>
 #include <QLineEdit>
-#include <array>
 #include <cmath>
 
 #include "app/form1.h"
-#include "document/wallhistory.h"
+#include "document/mapdocument.h"
 #include "picture/mapgeometry.h"
 
 using ::Routeseer::onMap;
@@ -33,19 +32,8 @@ void Form1::Picture1_MouseMove(std::int16_t Button, std::int16_t /*Shift*/, floa
     if (onMap(column, row))
         Text1->setText(QString::number(::Routeseer::DistanceGrid(column, row)));
 
-    if (Button != LeftButtonAlone)
-        return;
-    // The 2 x 2 brush; while the button is held the pointer may leave the picture, so each square
-    // that is not on the map is skipped on its own.
-    const std::array<QPoint, 4> brush{
-        QPoint{column, row}, {column + 1, row}, {column, row + 1}, {column + 1, row + 1}};
-    wallHistory->strokeWillDraw();
-    for (const QPoint& square : brush)
-        if (onMap(square.x(), square.y()))
-            ::Routeseer::MapGrid(square.x(), square.y()).passable = ::Routeseer::Wall;
-    for (const QPoint& square : brush)
-        if (onMap(square.x(), square.y()))
-            colorsquaregreen(MapView::cellCorner(square.x()), MapView::cellCorner(square.y()));
+    if (Button == LeftButtonAlone)
+        map->brush(column, row);
 }
 
 void Form1::Check1_Click() { Text1->setVisible(Check1->isChecked()); }

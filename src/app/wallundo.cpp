@@ -1,17 +1,17 @@
 // Undo and redo of the walls from the keyboard, and the end of a mouse stroke.
 #include "app/form1.h"
-#include "document/wallhistory.h"
+#include "document/mapdocument.h"
 
 void Form1::undoWalls()
 {
-    if (wallHistory->undo())
+    if (map->undo())
         Command3_Click();
 }
 
 void Form1::redoWalls()
 {
-    if (wallHistory->redo())
+    if (map->redo())
         Command3_Click();
 }
 
-void Form1::endStroke() { wallHistory->strokeEnded(); }
+void Form1::endStroke() { map->endStroke(); }

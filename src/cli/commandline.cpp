@@ -3,6 +3,7 @@
 #include <QCommandLineParser>
 #include <QRegularExpression>
 
+#include "cli/jobs.h"
 #include "picture/mapgeometry.h"
 
 namespace CommandLine {
@@ -17,18 +18,21 @@ struct Job {
     const char* name;
     QStringList files;   // the names the usage gives them
     QStringList options; // the options the job takes
+    Request::Run run;
 };
 
 const QList<Job>& jobs()
 {
     static const QList<Job> all{
-        {"text", {"MAP.map"}, {}},
-        {"make", {"TEXT", "OUT.map"}, {}},
-        {"solve", {"MAP.map"}, {"from", "to", "json"}},
-        {"png", {"MAP.map", "OUT.png"}, {"from", "to", "rings", "route", "scale"}},
+        {"text", {"MAP.map"}, {}, Jobs::text},
+        {"make", {"TEXT", "OUT.map"}, {}, Jobs::make},
+        {"solve", {"MAP.map"}, {"from", "to", "json"}, Jobs::solve},
+        {"png", {"MAP.map", "OUT.png"}, {"from", "to", "rings", "route", "scale"}, Jobs::png},
     };
     return all;
 }
+
+QString squareText(const PathStep& square) { return QStringLiteral("%1,%2").arg(square.x).arg(square.y); }
 
 QString description()
 {
@@ -56,9 +60,13 @@ void addOptions(QCommandLineParser& parser)
     parser.addPositionalArgument(QStringLiteral("files"), QStringLiteral("the job's files"),
                                  QStringLiteral("FILE..."));
     parser.addOptions({
-        {QStringLiteral("from"), QStringLiteral("The start square (solve, png); default 5,5."),
+        {QStringLiteral("from"),
+         QStringLiteral("The start square (solve, png); default %1, where the window starts.")
+             .arg(squareText(MapView::OpeningStart)),
          QStringLiteral("X,Y")},
-        {QStringLiteral("to"), QStringLiteral("The finish square (solve, png); default 87,87."),
+        {QStringLiteral("to"),
+         QStringLiteral("The finish square (solve, png); default %1, where the window starts.")
+             .arg(squareText(MapView::OpeningFinish)),
          QStringLiteral("X,Y")},
         {QStringLiteral("json"), QStringLiteral("Print the search's result as JSON (solve).")},
         {QStringLiteral("rings"), QStringLiteral("Paint the distance rings (png).")},
@@ -157,6 +165,7 @@ std::optional<Request> read(const QStringList& arguments, QString* problem)
             continue;
         Request request;
         request.job = name;
+        request.run = job.run;
         request.files = files;
         if (!fitsJob(parser, job, files, problem) || !readOptions(parser, &request, problem))
             return std::nullopt;

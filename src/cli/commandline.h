@@ -11,7 +11,9 @@
 namespace CommandLine {
 
 struct Request {
+    using Run = int (*)(const Request&);
     QString job;       // "text", "make", "solve" or "png"
+    Run run = nullptr; // the job itself: its exit status
     QStringList files; // the job's files, in the order its usage names them
     Routeseer::PathStep from;
     Routeseer::PathStep to;

@@ -4,7 +4,6 @@
 
 #include "cli/commandline.h"
 #include "cli/exitstatus.h"
-#include "cli/jobs.h"
 
 int main(int argc, char* argv[])
 {
@@ -17,11 +16,5 @@ int main(int argc, char* argv[])
         CommandLine::read(QCoreApplication::arguments(), &problem);
     if (!request)
         return ExitStatus::fail(problem);
-    if (request->job == QLatin1String("text"))
-        return Jobs::text(*request);
-    if (request->job == QLatin1String("make"))
-        return Jobs::make(*request);
-    if (request->job == QLatin1String("solve"))
-        return Jobs::solve(*request);
-    return Jobs::png(*request);
+    return request->run(*request);
 }

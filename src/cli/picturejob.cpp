@@ -8,25 +8,18 @@
 #include "picture/mapdrawing.h"
 #include "picture/mappicture.h"
 #include "picture/picturefile.h"
-
-using namespace Routeseer;
+#include "picture/resultpainter.h"
 
 namespace Jobs {
 
 namespace {
 
-// The window's search command without its pauses: the clean map, then every queue index as a
-// ring, every route square, and the start and the finish over them.
+// The window's search command without its pauses: the clean map, then the result.
 void paintSearch(MapPicture& picture, const CommandLine::Request& request)
 {
     MapDrawing::paintCleanMap(picture, request.from, request.to);
-    if (request.rings)
-        for (int i = 0; i < NodeQueueSize; ++i)
-            MapDrawing::paintRing(picture, i);
-    if (request.route)
-        for (int k = 0; k <= pathlength; ++k)
-            MapDrawing::paintRouteSquare(picture, k);
-    MapDrawing::paintMarkers(picture, request.from, request.to);
+    ResultPainter::paint(picture, ResultPainter::fixedParts(request.rings, request.route), request.from,
+                         request.to);
 }
 
 // Whole pixels: every picture pixel becomes a scale x scale square, with no smoothing.

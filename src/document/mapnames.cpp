@@ -6,7 +6,6 @@
 #include <optional>
 
 #include "map/filenamelimit.h"
-#include "platform/qtboxes.h"
 
 namespace MapNames {
 
@@ -29,6 +28,8 @@ QString lengthReason(const QString& name, const QString& folder)
         .arg(*longest);
 }
 
+} // namespace
+
 QString reasonToRefuse(const QString& name, const QString& folder)
 {
     if (name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')))
@@ -40,22 +41,10 @@ QString reasonToRefuse(const QString& name, const QString& folder)
     return lengthReason(name, folder);
 }
 
-// The name as a box can show it: each control character becomes the replacement mark.
 QString printable(QString name)
 {
     std::replace_if(name.begin(), name.end(), isControl, QChar(QChar::ReplacementCharacter));
     return name;
-}
-
-} // namespace
-
-QString refusal(const QString& name, const QString& folder)
-{
-    const QString reason = reasonToRefuse(name, folder);
-    if (reason.isEmpty())
-        return {};
-    return QStringLiteral("The map was not saved under the name \"%1\": %2.")
-        .arg(Platform::fitForBox(printable(name)), reason);
 }
 
 QStringList inFolder(const QString& folder)

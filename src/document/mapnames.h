@@ -9,11 +9,13 @@ namespace MapNames {
 
 inline constexpr const char* Extension = ".map";
 
-// The box text that refuses a typed name, or an empty text when the name may name a map file in
-// `folder`. A separator or a dot folder would save elsewhere, control characters make names
-// nobody can read back or type again, and a name longer than the folder's file system takes could
-// never be saved. Blank names are the caller's to skip.
-QString refusal(const QString& name, const QString& folder);
+// Why a typed name may not name a map file in `folder`, for a person, or an empty text when it
+// may. A separator or a dot folder would save elsewhere, control characters make names nobody can
+// read back or type again, and a name longer than the folder's file system takes could never be
+// saved. Blank names are the caller's to skip.
+QString reasonToRefuse(const QString& name, const QString& folder);
+// The name as a box can show it: each control character becomes the replacement mark.
+QString printable(QString name);
 
 // The map files of a folder, sorted by name; hidden ones too, since a typed name may start with
 // ".". Only regular files, or links to them, are maps: a FIFO or a device would make a load wait

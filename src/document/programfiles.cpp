@@ -11,28 +11,12 @@
 #include <unistd.h>
 
 #include "document/mapnames.h"
-#include "map/routeseer.h"
-#include "platform/platform.h"
-#include "platform/qtboxes.h"
 
 namespace ProgramFiles {
 
 namespace {
 
 QString folderOverride;
-
-bool reportFailure(bool done, const char* action, const QString& filePath, const std::string& why)
-{
-    if (!done)
-        Platform::showMessage(QStringLiteral("Could not %1 the map \"%2\": %3.")
-                                  .arg(QString::fromLatin1(action),
-                                       Platform::fitForBox(QDir::toNativeSeparators(filePath)),
-                                       QString::fromStdString(why))
-                                  .toStdString());
-    return done;
-}
-
-std::string fileSystemPath(const QString& filePath) { return QFile::encodeName(filePath).toStdString(); }
 
 bool usesUserFolder() { return saveFolder() != folder(); }
 
@@ -91,25 +75,16 @@ QString mapPath(const QString& fileName)
     return path(fileName);
 }
 
-bool loadMap(const QString& filePath)
-{
-    std::string why;
-    return reportFailure(::Routeseer::loadmap(fileSystemPath(filePath), &why), "load", filePath, why);
-}
+std::string fileSystemPath(const QString& filePath) { return QFile::encodeName(filePath).toStdString(); }
 
-bool saveMap(const QString& filePath)
-{
-    std::string why;
-    return reportFailure(::Routeseer::savemap(fileSystemPath(filePath), &why), "save", filePath, why);
-}
-
-bool saveMapAs(const QString& fileName)
+QString saveTarget(const QString& fileName, std::string* why)
 {
     const QString into = saveFolder();
-    const QString filePath = into + QLatin1Char('/') + fileName;
-    if (into != folder() && !QDir().mkpath(into))
-        return reportFailure(false, "save", filePath, "its folder could not be made");
-    return saveMap(filePath);
+    if (into != folder() && !QDir().mkpath(into)) {
+        *why = "its folder could not be made";
+        return {};
+    }
+    return into + QLatin1Char('/') + fileName;
 }
 
 void useFolder(const QString& newFolder) { folderOverride = newFolder; }

@@ -1,11 +1,12 @@
-// Where map files live and map files read and written there, with any failure shown to the
-// person at the screen. Maps live in the program folder. Where this user may not write it (a
-// system-wide install), saves go to the user's own maps folder instead, and the user's maps join
-// the program folder's, each taking the place of a program folder map of the same name.
+// Where map files live: the folders the load list shows and saves go to. Maps live in the program
+// folder. Where this user may not write it (a system-wide install), saves go to the user's own maps
+// folder instead, and the user's maps join the program folder's, each taking the place of a
+// program folder map of the same name.
 #pragma once
 
 #include <QString>
 #include <QStringList>
+#include <string>
 #include <vector>
 
 namespace ProgramFiles {
@@ -36,14 +37,11 @@ std::vector<ListedMap> listedMaps();
 // and the user saved one, else the program folder's.
 QString mapPath(const QString& fileName);
 
-// Loads a map file into MapGrid. On failure the map stays as it was and a box names the file and
-// the reason; returns whether the map was loaded.
-bool loadMap(const QString& filePath);
-// Saves MapGrid to a map file. On failure any earlier file stays intact and a box names the file
-// and the reason; returns whether the map was saved.
-bool saveMap(const QString& filePath);
-// Saves MapGrid under this file name where saves go, making the user's maps folder if need be.
-bool saveMapAs(const QString& fileName);
+// A path as the file routines take it: the bytes the file system stores.
+std::string fileSystemPath(const QString& filePath);
+// Where a map saved under this file name goes: in the user's maps folder, made if need be, where
+// saves go there. Empty when that folder cannot be made, and `why` then says so.
+QString saveTarget(const QString& fileName, std::string* why);
 
 // Tests point the program at a folder of their own; an empty name brings back the real one.
 void useFolder(const QString& folder);

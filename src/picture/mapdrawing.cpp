@@ -47,20 +47,23 @@ void paintCleanMap(MapPicture& picture, const Routeseer::PathStep& start, const 
 
 std::int16_t ringShade(int index) { return static_cast<std::int16_t>(index % RingShades); }
 
-void paintRing(MapPicture& picture, int index)
+bool paintRing(MapPicture& picture, int index)
 {
     const Routeseer::QueueEntry entry = Routeseer::NodeQueue[static_cast<std::size_t>(index)];
-    if (entry.distance != Routeseer::Unreached)
-        colorsquare(picture, cellCorner(entry.x), cellCorner(entry.y), ringShade(index));
+    if (entry.distance == Routeseer::Unreached)
+        return false;
+    colorsquare(picture, cellCorner(entry.x), cellCorner(entry.y), ringShade(index));
+    return true;
 }
 
-void paintRouteSquare(MapPicture& picture, int k)
+bool paintRouteSquare(MapPicture& picture, int k)
 {
     // A search run while the route was being shown may have left a shorter route in place.
     if (k < 0 || k >= std::ssize(Routeseer::PathSteps))
-        return;
+        return false;
     const Routeseer::PathStep step = Routeseer::PathSteps[static_cast<std::size_t>(k)];
     colorsquareblue(picture, cellCorner(step.x), cellCorner(step.y));
+    return true;
 }
 
 } // namespace MapDrawing

@@ -24,9 +24,11 @@ void paintCleanMap(MapPicture& picture, const Routeseer::PathStep& start, const 
 std::int16_t ringShade(int index);
 
 // One step of the ring display: the search queue's entry `index` in its shade, unless the entry
-// holds no distance (the start's first entry, or one the last search never filled).
-void paintRing(MapPicture& picture, int index);
-// One step of the route display: square `k` of the route in place, if the route has one.
-void paintRouteSquare(MapPicture& picture, int k);
+// holds no distance (the start's first entry, or one the last search never filled). Whether it
+// painted a square.
+bool paintRing(MapPicture& picture, int index);
+// One step of the route display: square `k` of the route in place, if the route has one. Whether
+// it painted a square.
+bool paintRouteSquare(MapPicture& picture, int k);
 
 } // namespace MapDrawing

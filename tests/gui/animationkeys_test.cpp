@@ -8,7 +8,7 @@
 #include <QTest>
 
 #include "app/mapcanvas.h"
-#include "document/animationcontrol.h"
+#include "document/mapdocument.h"
 #include "edittest.h"
 #include "guitest.h"
 #include "pacinglog.h"
@@ -98,7 +98,7 @@ class AnimationKeysTest : public QObject {
         QVERIFY2(differing.empty(), qPrintable(EditTest::describe(differing)));
         // Nothing was paused after the key: the key ran in the event pass after its pause.
         QCOMPARE(int(pacing.pauses().size()), std::max(pauseAt, escapeAt) + 1);
-        QVERIFY(!window->animations->running());
+        QVERIFY(!window->document().animations().running());
         QVERIFY(!window->windowTitle().contains(QLatin1String("paused")));
     }
 
@@ -150,7 +150,7 @@ class AnimationKeysTest : public QObject {
             nestedSearch();
         });
         pacing.whileWaiting([this] {
-            QVERIFY(window->animations->paused());
+            QVERIFY(window->document().animations().paused());
             // The caption reports the nested search, the last one.
             const QString nested = QStringLiteral("route %1 steps (paused)").arg(pathlength);
             QVERIFY2(window->windowTitle().endsWith(nested), qPrintable(window->windowTitle()));

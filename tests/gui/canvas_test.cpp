@@ -5,6 +5,7 @@
 #include <set>
 
 #include "app/mapcanvas.h"
+#include "document/mapdocument.h"
 #include "guitest.h"
 #include "picture/mapgeometry.h"
 
@@ -80,8 +81,9 @@ class CanvasTest : public QObject {
         QFETCH(QPoint, from);
         QFETCH(QPoint, to);
         QFETCH(Points, expected);
-        MapCanvas canvas;
-        canvas.line(from, to, Ink);
+        MapDocument document;
+        MapCanvas canvas(document);
+        document.picture().line(from, to, Ink);
         const Points drawn = drawnPixels(canvas);
         QVERIFY2(drawn == expected, qPrintable(describe(drawn)));
         for (const auto& [x, y] : drawn)
@@ -90,18 +92,20 @@ class CanvasTest : public QObject {
 
     void clearErasesEverything()
     {
-        MapCanvas canvas;
+        MapDocument document;
+        MapCanvas canvas(document);
         for (int y = 0; y < MapView::PictureSide; y += 7)
-            canvas.line({0, y}, {MapView::PictureSide, y}, Ink);
-        canvas.clear();
+            document.picture().line({0, y}, {MapView::PictureSide, y}, Ink);
+        document.picture().clear();
         QVERIFY(drawnPixels(canvas).empty());
     }
 
     // The screen shows the picture's memory, so a covered or hidden window shows it again as drawn.
     void screenShowsWhatWasDrawn()
     {
-        MapCanvas canvas;
-        canvas.line({3, 4}, {300, 4}, Ink);
+        MapDocument document;
+        MapCanvas canvas(document);
+        document.picture().line({3, 4}, {300, 4}, Ink);
         canvas.show();
         canvas.hide();
         canvas.show();
@@ -113,26 +117,27 @@ class CanvasTest : public QObject {
     // all of it, whichever way the lines run and however many come between two repaints.
     void screenCatchesUpWithEveryDrawing()
     {
-        MapCanvas canvas;
+        MapDocument document;
+        MapCanvas canvas(document);
         canvas.show();
         QVERIFY(QTest::qWaitForWindowExposed(&canvas));
         const auto drawings = std::vector<std::function<void()>>{
             [&] {
-                canvas.line({400, 3}, {20, 3}, Ink);
+                document.picture().line({400, 3}, {20, 3}, Ink);
             },
             [&] {
-                canvas.line({30, 480}, {30, 5}, Ink);
+                document.picture().line({30, 480}, {30, 5}, Ink);
             },
             [&] {
-                canvas.line({300, 300}, {200, 200}, Ink);
+                document.picture().line({300, 300}, {200, 200}, Ink);
             },
             [&] {
-                canvas.line({100, 300}, {200, 200}, Ink);
+                document.picture().line({100, 300}, {200, 200}, Ink);
             },
             [&] {
                 for (int cell = 0; cell < 100; ++cell)
-                    canvas.line({5 * cell + 1, 5 * cell + 2}, {5 * cell + 5, 5 * cell + 2},
-                                MapView::WallColour);
+                    document.picture().line({5 * cell + 1, 5 * cell + 2}, {5 * cell + 5, 5 * cell + 2},
+                                            MapView::WallColour);
             },
         };
         for (std::size_t i = 0; i < drawings.size(); ++i) {
@@ -146,9 +151,10 @@ class CanvasTest : public QObject {
 
     void denseScreensGetWholePixelBlocks()
     {
-        MapCanvas canvas;
-        canvas.line({10, 10}, {20, 10}, Ink);
-        canvas.line({10, 11}, {20, 11}, MapView::WallColour);
+        MapDocument document;
+        MapCanvas canvas(document);
+        document.picture().line({10, 10}, {20, 10}, Ink);
+        document.picture().line({10, 11}, {20, 11}, MapView::WallColour);
         const QImage shown = rendered(canvas, 2);
         QCOMPARE(shown.size(), QSize(2 * MapView::PictureSide, 2 * MapView::PictureSide));
         for (int y = 0; y < shown.height(); ++y)

@@ -8,6 +8,7 @@
 #include <QTest>
 
 #include "app/mapcanvas.h"
+#include "app/mapfileboxes.h"
 #include "document/programfiles.h"
 #include "guitest.h"
 
@@ -93,7 +94,7 @@ class MapPngTest : public QObject {
 
         GuiTest::ModalBoxes boxes;
         const auto window = GuiTest::startProgram();
-        QVERIFY(ProgramFiles::loadMap(mapFile));
+        QVERIFY(MapFileBoxes::load(window->document(), mapFile));
         window->startpoint = start;
         window->finishpoint = finish;
         window->Check4->setChecked(true);

@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include "app/form1.h"
+#include "document/mapdocument.h"
 
 namespace GuiTest {
 
@@ -69,7 +70,7 @@ void PacingLog::waiting()
         next = [] {
             for (QWidget* window : QApplication::topLevelWidgets())
                 if (auto* form = qobject_cast<Form1*>(window))
-                    form->finishAnimations();
+                    form->document().animations().finishAll();
         };
     } else {
         next = std::move(waitActions.front());

@@ -12,6 +12,8 @@
 #include <QTimer>
 #include <cstring>
 
+#include "app/mapfileboxes.h"
+#include "document/mapdocument.h"
 #include "document/programfiles.h"
 #include "guitest.h"
 #include "platform/platform.h"
@@ -194,14 +196,15 @@ class PlatformTest : public QObject {
         GuiTest::ModalBoxes boxes;
         GuiTest::ProgramFolder folder;
         QCOMPARE(ProgramFiles::folder(), QFileInfo(folder.path(QStringLiteral("x"))).path());
-        QVERIFY(ProgramFiles::loadMap(ProgramFiles::path(QStringLiteral("blankmap.map"))));
-        QVERIFY(ProgramFiles::saveMap(ProgramFiles::path(QStringLiteral("copy.map"))));
+        MapDocument document;
+        QVERIFY(MapFileBoxes::load(document, ProgramFiles::path(QStringLiteral("blankmap.map"))));
+        QVERIFY(MapFileBoxes::save(document, ProgramFiles::path(QStringLiteral("copy.map"))));
         QVERIFY(QFileInfo::exists(folder.path(QStringLiteral("copy.map"))));
         QCOMPARE(boxes.shown().size(), std::size_t(0));
 
         const QString nowhere = folder.path(QStringLiteral("no such folder/copy.map"));
         boxes.answerOk();
-        QVERIFY(!ProgramFiles::saveMap(nowhere));
+        QVERIFY(!MapFileBoxes::save(document, nowhere));
         QCOMPARE(boxes.shown().size(), std::size_t(1));
         QCOMPARE(boxes.shown()[0].text,
                  QStringLiteral("Could not save the map \"%1\": No such file or directory.").arg(nowhere));

@@ -6,6 +6,7 @@
 #include <QTest>
 
 #include "app/mapcanvas.h"
+#include "app/mapfileboxes.h"
 #include "document/programfiles.h"
 #include "edittest.h"
 #include "guitest.h"
@@ -72,7 +73,7 @@ class PointPlacementTest : public QObject {
         GuiTest::ProgramFolder folder;
         const auto window = GuiTest::startProgram();
         // A map from the list, walls drawn on it, a slow delay and a path on the picture.
-        QVERIFY(ProgramFiles::loadMap(folder.path(QStringLiteral("rooms.map"))));
+        QVERIFY(MapFileBoxes::load(window->document(), folder.path(QStringLiteral("rooms.map"))));
         GuiTest::moveMouseOverMap(*window, {252, 252}, Qt::LeftButton);
         window->delayms = 10;
         window->colorsquareblue(MapView::cellCorner(60), MapView::cellCorner(60));

@@ -9,8 +9,8 @@
 #include <QUndoStack>
 
 #include "app/mapcanvas.h"
+#include "document/mapdocument.h"
 #include "document/randomdraw.h"
-#include "document/wallhistory.h"
 #include "edittest.h"
 #include "guitest.h"
 
@@ -124,12 +124,12 @@ class WallUndoTest : public QObject {
         for (int y = 60; y <= 70; ++y)
             MapGrid(50, y).passable = Wall;
         const std::vector<std::byte> before = mapBytes();
-        const int recorded = window->wallHistory->stack().count();
+        const int recorded = window->document().history().count();
 
         change(kind);
         const std::vector<std::byte> after = mapBytes();
         QVERIFY(after != before);
-        QCOMPARE(window->wallHistory->stack().count(), recorded + 1);
+        QCOMPARE(window->document().history().count(), recorded + 1);
         window->Slow->trigger();
         const PathStep start = window->startpoint, finish = window->finishpoint;
 
@@ -162,10 +162,10 @@ class WallUndoTest : public QObject {
         for (int i = 0; i < Strokes; ++i)
             stroke(*window, place(i).x(), place(i).x(), place(i).y());
         const std::vector<std::byte> drawn = mapBytes();
-        QCOMPARE(window->wallHistory->stack().count(), WallHistory::Levels);
+        QCOMPARE(window->document().history().count(), WallHistory::Levels);
 
         int undone = 0;
-        while (window->wallHistory->stack().canUndo() && undone <= Strokes) {
+        while (window->document().history().canUndo() && undone <= Strokes) {
             pressKey(*window, Qt::Key_Z, Qt::ControlModifier);
             ++undone;
         }
@@ -181,7 +181,7 @@ class WallUndoTest : public QObject {
     void changesThatChangeNoSquareRecordNothing()
     {
         stroke(*window, 20, 25, 40);
-        const int recorded = window->wallHistory->stack().count();
+        const int recorded = window->document().history().count();
         stroke(*window, 21, 24, 40);
         RandomDraw::useDraws([] { return 0.99; }); // no square turns into a wall
         window->noise->trigger();
@@ -191,7 +191,7 @@ class WallUndoTest : public QObject {
         boxes->answerOk(); // "Attempted to load missing.map."
         boxes->answerOk(); // the box naming the missing file
         window->File1_DblClick();
-        QCOMPARE(window->wallHistory->stack().count(), recorded);
+        QCOMPARE(window->document().history().count(), recorded);
     }
 };
 
