@@ -5,12 +5,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bench=${1:-build-bench}/bench/routeseer_bench
-command -v valgrind >/dev/null || {
-  sudo_cmd=()
-  [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
-  "${sudo_cmd[@]}" apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq valgrind
-}
+source scripts/install-missing.sh
+install_missing valgrind
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 

@@ -4,12 +4,8 @@
 #   scripts/format.sh --check   changes nothing; names each off-format file and fails if there is one
 set -euo pipefail
 cd "$(dirname "$0")/.."
-if ! command -v clang-format >/dev/null; then
-  sudo_cmd=()
-  [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
-  "${sudo_cmd[@]}" apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq clang-format
-fi
+source scripts/install-missing.sh
+install_missing clang-format
 mapfile -t files < <(git ls-files '*.cpp' '*.h')
 if [[ ${1:-} == --check ]]; then
   off=()

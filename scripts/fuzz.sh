@@ -6,12 +6,11 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh
-command -v clang++ >/dev/null || { apt-get update -qq && apt-get install -y -qq clang libclang-rt-14-dev; }
+source scripts/install-missing.sh
+install_missing clang libclang-rt-14-dev
 seconds=${1:-600}
-cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DROUTESEER_FUZZ=ON -DROUTESEER_SANITIZE=ON -DCMAKE_CXX_FLAGS=-fsanitize=fuzzer-no-link \
-  -DROUTESEER_BUILD_APP=OFF -DROUTESEER_BUILD_BENCH=OFF
-cmake --build build-fuzz -j "$(nproc)" --target map_fuzzer
+cmake --preset fuzz
+cmake --build --preset fuzz -j "$(nproc)"
 scratch=build-fuzz/corpus
 mkdir -p "$scratch"
 cd build-fuzz

@@ -3,7 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh
-build=${ROUTESEER_BUILD_DIR:-build}
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+source scripts/presets.sh
+configure_preset default
 cmake --build "$build" -j "$(nproc)" --target routeseer
 exec "$build/src/routeseer"

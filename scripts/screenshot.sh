@@ -9,8 +9,8 @@ cd "$(dirname "$0")/.."
 program=${1:-}
 if [[ -z $program ]]; then
   scripts/deps.sh
-  build=${ROUTESEER_BUILD_DIR:-build}
-  cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+  source scripts/presets.sh
+  configure_preset default >/dev/null
   cmake --build "$build" -j "$(nproc)" --target routeseer
   program=$build/src/routeseer
 fi

@@ -14,16 +14,15 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-300}
 program=${2:-}
+scripts/deps.sh
 if [[ -z $program ]]; then
-  scripts/deps.sh
-  cmake -S . -B build-asan -DROUTESEER_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug -DROUTESEER_BUILD_BENCH=OFF >/dev/null
-  cmake --build build-asan -j "$(nproc)" --target routeseer
-  program=build-asan/src/routeseer
+  source scripts/presets.sh
+  configure_preset sanitizer >/dev/null
+  cmake --build "$build" -j "$(nproc)" --target routeseer
+  program=$build/src/routeseer
 fi
-needed=(xvfb xdotool openbox xclip python3 python3-xlib)
-if ! dpkg-query -W -f='${Status}\n' "${needed[@]}" 2>/dev/null | grep -c 'install ok installed' | grep -qx "${#needed[@]}"; then
-  apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${needed[@]}" >/dev/null
-fi
+source scripts/install-missing.sh
+install_missing xvfb xdotool openbox xclip python3 python3-xlib
 
 # Everything the storm makes lives in one folder, gone when the storm ends, however it ends.
 work=$(mktemp -d "${TMPDIR:-/tmp}/routeseer-storm.XXXXXX")

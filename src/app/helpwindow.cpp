@@ -1,18 +1,20 @@
+// The help page is a document of its own (help.html, in the program's resources); the colour
+// swatches and the key table are made from the program's own colours and keys as it opens.
 #include "app/helpwindow.h"
 
 #include <QCloseEvent>
-#include <QGridLayout>
+#include <QFile>
 #include <QGuiApplication>
-#include <QLabel>
 #include <QPainter>
 #include <QPixmap>
 #include <QScreen>
-#include <QScrollArea>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QStringList>
+#include <QTextBrowser>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <memory>
 
 #include "app/form1.h"
 #include "app/windowkeys.h"
@@ -22,120 +24,71 @@
 
 namespace {
 
-constexpr int TextWidth = 480;
+constexpr int PageWidth = 520;
 constexpr QSize SwatchSize{30, 16};
 // Enough ring places for two whole bands, so the fall back to black shows.
 constexpr int BandPlaces = 600;
 
 // A swatch in the picture's own colours: the colour inside a black grid line, like a square.
-QPixmap swatch(QRgb colour)
+QImage swatch(QRgb colour)
 {
-    QPixmap pixmap(SwatchSize);
-    pixmap.fill(QColor(MapView::GridColour));
-    QPainter(&pixmap).fillRect(QRect(QPoint(1, 1), SwatchSize - QSize(2, 2)), QColor(colour));
-    return pixmap;
+    QImage image(SwatchSize, QImage::Format_RGB32);
+    image.fill(MapView::GridColour);
+    QPainter(&image).fillRect(QRect(QPoint(1, 1), SwatchSize - QSize(2, 2)), QColor(colour));
+    return image;
 }
 
 // The ring shades of the first BandPlaces squares the search reaches, left to right.
-QPixmap ringBand()
+QImage ringBand()
 {
-    QPixmap pixmap(SwatchSize.width() * 4, SwatchSize.height());
-    pixmap.fill(QColor(MapView::GridColour));
-    QPainter painter(&pixmap);
-    const int inside = pixmap.width() - 2;
+    QImage image(SwatchSize.width() * 4, SwatchSize.height(), QImage::Format_RGB32);
+    image.fill(MapView::GridColour);
+    QPainter painter(&image);
+    const int inside = image.width() - 2;
     for (int x = 0; x < inside; ++x) {
         const int place = x * BandPlaces / inside;
-        painter.fillRect(1 + x, 1, 1, pixmap.height() - 2,
+        painter.fillRect(1 + x, 1, 1, image.height() - 2,
                          QColor(CellPainters::ringColour(MapDrawing::ringShade(place))));
     }
-    return pixmap;
+    return image;
 }
 
-QLabel* paragraph(const QString& text)
+QString keyRows()
 {
-    auto* label = new QLabel(text);
-    label->setWordWrap(true);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    return label;
-}
-
-QLabel* heading(const char* text)
-{
-    auto* label = new QLabel(QString::fromUtf8(text));
-    QFont font = label->font();
-    font.setBold(true);
-    label->setFont(font);
-    return label;
-}
-
-QLabel* picture(const QPixmap& pixmap)
-{
-    auto* label = new QLabel;
-    label->setPixmap(pixmap);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    return label;
-}
-
-QGridLayout* colourLegend()
-{
-    const struct {
-        QPixmap sample;
-        const char* meaning;
-    } rows[] = {
-        {swatch(MapView::WallColour), "Wall"},
-        {swatch(MapView::Background), "Open square"},
-        {swatch(MapView::MarkerColour), "Start and finish"},
-        {ringBand(),
-         "Distance rings: the squares in the order the search reached them, red rising from black with each "
-         "square and falling back to black every 255 squares, so a band is 255 discoveries, not one "
-         "distance"},
-        {swatch(MapView::RouteColour), "Route"},
-    };
-    auto* grid = new QGridLayout;
-    grid->setColumnStretch(1, 1);
-    for (int row = 0; row < int(std::size(rows)); ++row) {
-        grid->addWidget(picture(rows[row].sample), row, 0);
-        grid->addWidget(paragraph(QString::fromUtf8(rows[row].meaning)), row, 1);
-    }
-    return grid;
-}
-
-QGridLayout* keyList()
-{
-    auto* grid = new QGridLayout;
-    grid->setColumnStretch(1, 1);
-    int row = 0;
+    QString rows;
     for (const WindowKey& key : windowKeys()) {
         QStringList names;
         for (const QKeySequence& keys : key.keys)
-            names << keys.toString(QKeySequence::NativeText);
-        grid->addWidget(paragraph(names.join(QStringLiteral(" or "))), row, 0);
-        grid->addWidget(paragraph(QString::fromUtf8(key.does)), row, 1);
-        ++row;
+            names << keys.toString(QKeySequence::NativeText).toHtmlEscaped();
+        rows += QStringLiteral("<tr><td><b>%1</b></td><td>%2</td></tr>\n")
+                    .arg(names.join(QStringLiteral(" or ")), QString::fromUtf8(key.does).toHtmlEscaped());
     }
-    return grid;
+    return rows;
 }
 
-const char* const Spreading =
-    "From the start the search floods the map one step at a time, over all eight neighbours of every "
-    "square it reaches; a diagonal step counts one, like any other. It stops when it finds the finish, "
-    "then walks back to the start, each time taking the first neighbour one step nearer in this order: "
-    "upper left (NW), left (W), lower left (SW), down (S), lower right (SE), right (E), upper right (NE), "
-    "up (N). Among equally short routes it so always takes the same one, bent towards the upper left as "
-    "seen from the finish.";
-
-const char* const Corners =
-    "A diagonal step between two walls that touch only at their corners is allowed: the "
-    "search squeezes through.";
-
-const char* const Surprises[] = {
-    "After a search the start reads distance 2 in the distance box, not 0: the flood finds the start "
-    "again from its neighbours.",
-    "Loading a map paints its walls over the current picture: walls the new map does not have stay "
-    "painted until the next clean redraw.",
-    "Moving a start or finish bar reloads the default map first: drawn, generated and loaded walls are "
-    "discarded (Ctrl+Z brings them back), and the delay returns to Normal.",
-};
+QTextBrowser* helpPage()
+{
+    auto* page = new QTextBrowser;
+    page->setObjectName(QStringLiteral("helpPage"));
+    page->setFrameShape(QFrame::NoFrame);
+    page->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    QTextDocument* document = page->document();
+    const struct {
+        const char* name;
+        QImage image;
+    } swatches[] = {
+        {"wall", swatch(MapView::WallColour)},     {"open", swatch(MapView::Background)},
+        {"marker", swatch(MapView::MarkerColour)}, {"rings", ringBand()},
+        {"route", swatch(MapView::RouteColour)},
+    };
+    for (const auto& [name, image] : swatches)
+        document->addResource(QTextDocument::ImageResource,
+                              QUrl(QStringLiteral("swatch:%1").arg(QLatin1String(name))), image);
+    QFile html(QStringLiteral(":/help.html"));
+    html.open(QIODevice::ReadOnly);
+    page->setHtml(QString::fromUtf8(html.readAll()).replace(QLatin1String("<!--keys-->"), keyRows()));
+    return page;
+}
 
 } // namespace
 
@@ -143,40 +96,26 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("help"));
     setWindowTitle(QStringLiteral("Help - routeseer"));
+    QTextBrowser* page = helpPage();
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(page);
 
-    auto* page = new QWidget;
-    auto* layout = new QVBoxLayout(page);
-    layout->addWidget(heading("Colours"));
-    layout->addLayout(colourLegend());
-    layout->addSpacing(6);
-    layout->addWidget(heading("How the search spreads"));
-    layout->addWidget(paragraph(QString::fromUtf8(Spreading)));
-    layout->addWidget(paragraph(QString::fromUtf8(Corners)));
-    layout->addSpacing(6);
-    layout->addWidget(heading("Keys"));
-    layout->addLayout(keyList());
-    layout->addSpacing(6);
-    layout->addWidget(heading("What may surprise you"));
-    for (const char* surprise : Surprises)
-        layout->addWidget(paragraph(QString::fromUtf8(surprise)));
-    layout->addStretch();
-    // A widget's own size ignores how its wrapped texts grow in height as they narrow: ask the
-    // layout for the height every text needs at this width.
-    page->setFixedSize(TextWidth, layout->totalHeightForWidth(TextWidth));
-
-    // The whole page where the screen is tall enough; on a smaller screen it scrolls.
-    auto* scroller = new QScrollArea;
-    scroller->setObjectName(QStringLiteral("helpPage"));
-    scroller->setWidget(page);
-    scroller->setFrameShape(QFrame::NoFrame);
-    scroller->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    auto* frame = new QVBoxLayout(this);
-    frame->setContentsMargins(0, 0, 0, 0);
-    frame->addWidget(scroller);
+    // The whole page where the screen is tall enough, else as much as fits, scrolled; placed in the
+    // middle of the screen's free area, so that no part of the window falls off it.
+    // Measured on a copy: the page itself keeps setting its text's width to its own.
+    const int textWidth = PageWidth - page->verticalScrollBar()->sizeHint().width();
+    const std::unique_ptr<QTextDocument> measured(page->document()->clone());
+    measured->setDefaultFont(page->font());
+    measured->setTextWidth(textWidth);
+    const int pageHeight = static_cast<int>(measured->size().height());
     const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
-    const int room = screen ? screen->availableGeometry().height() * 9 / 10 : page->height();
-    const int scrollBar = scroller->verticalScrollBar()->sizeHint().width();
-    resize(page->width() + (page->height() > room ? scrollBar : 0), std::min(page->height(), room));
+    const QRect room = screen ? screen->availableGeometry() : QRect(0, 0, PageWidth, pageHeight);
+    // The window manager's frame and title take some of the room too.
+    constexpr int FrameRoom = 60;
+    QRect placed(QPoint(), QSize(PageWidth, std::min(pageHeight, room.height() - FrameRoom)));
+    placed.moveCenter(room.center());
+    setGeometry(placed);
 
     auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(close, &QShortcut::activated, this, &QWidget::close);

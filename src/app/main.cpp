@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 
 #include "app/appearance.h"
+#include "app/controlgeometry.h"
 #include "app/form1.h"
 
 int main(int argc, char* argv[])
@@ -17,5 +18,6 @@ int main(int argc, char* argv[])
 
     Form1 window;
     window.Form_Load();
+    ControlGeometry::writeIfAsked(window);
     return QApplication::exec();
 }

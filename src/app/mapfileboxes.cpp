@@ -29,13 +29,15 @@ bool reportFailure(bool done, const char* action, const QString& filePath, const
 bool load(MapDocument& document, const QString& filePath)
 {
     std::string why;
-    return reportFailure(document.loadMap(ProgramFiles::fileSystemPath(filePath), &why), "load", filePath, why);
+    return reportFailure(document.loadMap(ProgramFiles::fileSystemPath(filePath), &why), "load", filePath,
+                         why);
 }
 
 bool save(const MapDocument& document, const QString& filePath)
 {
     std::string why;
-    return reportFailure(document.saveMap(ProgramFiles::fileSystemPath(filePath), &why), "save", filePath, why);
+    return reportFailure(document.saveMap(ProgramFiles::fileSystemPath(filePath), &why), "save", filePath,
+                         why);
 }
 
 bool saveAs(const MapDocument& document, const QString& fileName)

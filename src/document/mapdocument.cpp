@@ -27,7 +27,10 @@ bool MapDocument::loadMap(const std::string& path, std::string* why)
     return loaded;
 }
 
-bool MapDocument::saveMap(const std::string& path, std::string* why) const { return Routeseer::savemap(path, why); }
+bool MapDocument::saveMap(const std::string& path, std::string* why) const
+{
+    return Routeseer::savemap(path, why);
+}
 
 bool MapDocument::undo()
 {
