@@ -1,13 +1,16 @@
 // Times the window's heaviest painting: the whole result animation of a search at "Normal" on the
-// open default map (every queue index, one event pass each, then the route), and one clean redraw
-// of a map that is all walls. Run it on a real X server (tests/e2e/xvfb.sh) or offscreen.
+// open default map (every queue index, one event pass each, then the route), also with the lesson
+// view open beside the window and full screen, and one clean redraw of a map that is all walls.
+// Run it on a real X server (tests/e2e/xvfb.sh) or offscreen.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
+#include <QShortcut>
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
 
 #include "app/appearance.h"
 #include "app/form1.h"
@@ -47,6 +50,30 @@ void fillWithWalls()
             MapGrid(x, y).passable = Wall;
 }
 
+enum class LessonShown { Closed, Open, FullScreen };
+
+// Opens the lesson view as F5 does, as it opens or full screen, or closes it.
+void showLessonView(Form1& window, LessonShown shown)
+{
+    QWidget* view = window.findChild<QWidget*>(QStringLiteral("lessonView"));
+    if (shown != LessonShown::Closed && !view) {
+        for (QShortcut* shortcut : window.findChildren<QShortcut*>())
+            if (shortcut->keys().contains(QKeySequence(Qt::Key_F5)))
+                emit shortcut->activated();
+        view = window.findChild<QWidget*>(QStringLiteral("lessonView"));
+        if (!view)
+            abortSetUp("F5 opened no lesson view");
+    }
+    if (shown == LessonShown::Closed && view)
+        view->close();
+    else if (shown == LessonShown::Open)
+        view->showNormal();
+    else if (shown == LessonShown::FullScreen)
+        view->showFullScreen();
+    for (int pass = 0; pass < 20; ++pass)
+        Platform::processEvents();
+}
+
 // `shown`: also the event pass that puts the new picture on the screen.
 void timeCleanRedraw(benchmark::State& state, Form1& window, bool shown)
 {
@@ -72,10 +99,19 @@ int main(int argc, char** argv)
     Form1 window;
     window.Form_Load();
 
-    benchmark::RegisterBenchmark("BM_animation/normal/open",
-                                 [&window](benchmark::State& state) { timeAnimation(state, window); })
-        ->Unit(benchmark::kMillisecond)
-        ->UseRealTime();
+    const std::pair<const char*, LessonShown> animations[] = {
+        {"BM_animation/normal/open", LessonShown::Closed},
+        {"BM_animation/normal/open/lessonView", LessonShown::Open},
+        {"BM_animation/normal/open/lessonView/fullScreen", LessonShown::FullScreen},
+    };
+    for (const auto& [name, lessonView] : animations)
+        benchmark::RegisterBenchmark(name,
+                                     [&window, lessonView](benchmark::State& state) {
+                                         showLessonView(window, lessonView);
+                                         timeAnimation(state, window);
+                                     })
+            ->Unit(benchmark::kMillisecond)
+            ->UseRealTime();
     benchmark::RegisterBenchmark(
         "BM_cleanRedraw/allWalls",
         [&window](benchmark::State& state) { timeCleanRedraw(state, window, false); })

@@ -1,11 +1,17 @@
 #!/usr/bin/env bash
 # Makes docs/screenshot.png, the README's picture: the real program on a private X server, with
 # "Show distance rings" ticked by a click on its box and "Pathfind!" clicked, cropped to the window
-# once the rings and the route are painted.
-#   scripts/screenshot.sh [PROGRAM]
+# once the rings and the route are painted. With "lesson", docs/lesson-view.png instead: the lesson
+# view full screen at 1920 x 1080 in the middle of a "Very Slow" animation, rings by distance.
+#   scripts/screenshot.sh [lesson] [PROGRAM]
 # Without PROGRAM it builds the program in build/ (ROUTESEER_BUILD_DIR picks another folder).
 set -euo pipefail
 cd "$(dirname "$0")/.."
+lesson=
+if [[ ${1:-} == lesson ]]; then
+  lesson=yes
+  shift
+fi
 program=${1:-}
 if [[ -z $program ]]; then
   scripts/deps.sh
@@ -51,6 +57,46 @@ shoot() {
   echo "the rings and the route were not painted: ${failures[*]:-no ring at square (50, 20)}"
   return 1
 }
-export -f shoot
-QT_QPA_PLATFORM=xcb timeout 300 tests/e2e/xvfb.sh bash -c 'shoot "$@"' shoot "$program" "$work" docs/screenshot.png
-echo "docs/screenshot.png: $(identify -format '%w x %h, %b' docs/screenshot.png)"
+
+# The lesson view on a screen a class sees, under a window manager, with real keys and clicks on the
+# places the program gives for its controls.
+shoot_lesson() {
+  local program=$1 work=$2 output=$3 window left top
+  openbox >/dev/null 2>&1 &
+  for _ in $(seq 40); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+    sleep 0.25
+  done
+  ROUTESEER_CONTROL_GEOMETRY="$work/controls" "$program" >"$work/program.log" 2>&1 &
+  window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Pathfinding Algorithm' | head -n 1)
+  [[ -n $window ]] || { echo "the window did not appear"; cat "$work/program.log"; return 1; }
+  for _ in $(seq 40); do [[ -s $work/controls ]] && break; sleep 0.25; done
+  left=$(xwininfo -id "$window" | awk '/Absolute upper-left X/ { print $4 }')
+  top=$(xwininfo -id "$window" | awk '/Absolute upper-left Y/ { print $4 }')
+  click() {
+    local x y width height
+    read -r _ x y width height < <(grep "^$1 " "$work/controls")
+    xdotool mousemove $((left + x + width / 2)) $((top + y + height / 2)) click 1
+    sleep 0.3
+  }
+  click Check3
+  click menu:delay
+  xdotool key Down Down Down Return
+  click Command1
+  xdotool key F5
+  timeout 10 xdotool search --sync --onlyvisible --name '^Lesson view' >/dev/null
+  sleep 1
+  xdotool key F11 d
+  # Far enough into the rings that they fill a good part of the map.
+  sleep "${LESSON_WAIT:-25}"
+  import -window root -strip -define png:compression-level=9 "$output"
+}
+export -f shoot shoot_lesson
+if [[ -n $lesson ]]; then
+  XVFB_SCREEN=${XVFB_SCREEN:-1920x1080x24} QT_QPA_PLATFORM=xcb timeout 300 tests/e2e/xvfb.sh \
+    bash -c 'shoot_lesson "$@"' shoot "$program" "$work" docs/lesson-view.png
+  echo "docs/lesson-view.png: $(identify -format '%w x %h, %b' docs/lesson-view.png)"
+else
+  QT_QPA_PLATFORM=xcb timeout 300 tests/e2e/xvfb.sh bash -c 'shoot "$@"' shoot "$program" "$work" docs/screenshot.png
+  echo "docs/screenshot.png: $(identify -format '%w x %h, %b' docs/screenshot.png)"
+fi

@@ -10,9 +10,11 @@
 #include <cstdint>
 #include <vector>
 
+#include "app/windowkeys.h"
 #include "map/routeseer.h"
 
 class HelpWindow;
+class LessonView;
 class MapCanvas;
 class MapDocument;
 class QAction;
@@ -26,7 +28,6 @@ class QMenu;
 class QPushButton;
 class QScrollBar;
 class QShortcut;
-struct WindowKey;
 
 class Form1 : public QMainWindow {
     Q_OBJECT
@@ -148,6 +149,7 @@ class Form1 : public QMainWindow {
 
   private:
     friend const std::vector<WindowKey>& windowKeys();
+    friend class LessonView;
 
     // Start and finish placement (app/pointplacement.cpp): shows or hides the four bars.
     void showpointbars(const std::int16_t& visible);
@@ -159,26 +161,37 @@ class Form1 : public QMainWindow {
     void loadDefaultMap();
 
     // The window's keys (app/form1keys.cpp): each a shortcut of the whole window, none on a menu
-    // item; the animation keys are live only while there is an animation to act on.
+    // item; the animation keys are live only while there is an animation to act on. The lesson
+    // view takes them too, but for those it keeps for itself. F10 opens the menus.
     void createKeys();
+    void addWindowKeys(QWidget* window, const QList<QKeySequence>& keptThere);
+    void enableKeys();
     void animationChanged();
-    std::vector<QShortcut*> windowShortcuts;
+    void openMenus();
+    std::vector<std::pair<QPointer<QShortcut>, KeyScope>> windowShortcuts;
+    // What waits for every running animation to end (app/form1keys.cpp).
+    void whenAnimationsEnd(void (Form1::*action)());
+    void runAfterAnimations();
+    std::vector<void (Form1::*)()> afterAnimations;
 
     // Space, Right and Esc on the running animations (app/searchcommand.cpp).
     void pauseAnimation();
     void stepAnimation();
     void finishAnimations();
 
-    // The caption after the title (app/searchcaption.cpp): the last search's squares reached, its
-    // own time and its route, and "(paused)" while the animation waits.
+    // The caption after the title (app/searchcaption.cpp): the figures of the search the panel
+    // reports, its squares reached, its own time and its route, and "(paused)" while the
+    // animation waits.
     void showSearchInCaption();
     void refreshCaption();
     QString lastSearch;
 
-    // Undo and redo of the walls (app/wallundo.cpp): Ctrl+Z, Ctrl+Shift+Z and Ctrl+Y; a stroke of
-    // the mouse ends when its button is let go.
+    // Undo and redo of the walls (app/wallundo.cpp): Ctrl+Z, Ctrl+Shift+Z and Ctrl+Y, each after
+    // the running animations are finished; a stroke of the mouse ends when its button is let go.
     void undoWalls();
     void redoWalls();
+    void undoNow();
+    void redoNow();
     void endStroke();
 
     // The map picture out (app/pictureout.cpp): Ctrl+C to the clipboard, Ctrl+E into a PNG file.
@@ -188,6 +201,10 @@ class Form1 : public QMainWindow {
     // Help (app/helpwindow.cpp): F1 opens the one help window.
     void showHelp();
     QPointer<HelpWindow> help;
+
+    // The lesson view (app/lessonview.cpp): F5 opens the one lesson view.
+    void showLessonView();
+    QPointer<LessonView> lesson;
 
     // Construction: controls (app/form1controls.cpp), menus with their handlers
     // (app/form1menus.cpp), the controls' and the document's signals to their handlers

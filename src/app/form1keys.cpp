@@ -1,5 +1,9 @@
 // The window's keys, each a shortcut of the whole window, and which of them are live.
+#include <QMenu>
+#include <QMenuBar>
 #include <QShortcut>
+#include <algorithm>
+#include <utility>
 
 #include "app/form1.h"
 #include "app/windowkeys.h"
@@ -38,33 +42,83 @@ const std::vector<WindowKey>& windowKeys()
          &Form1::savePicture,
          "Saves the map picture as a PNG file."},
         {{QKeySequence(Qt::Key_F1)}, KeyScope::Always, &Form1::showHelp, "Opens this help."},
+        {{QKeySequence(Qt::Key_F5)},
+         KeyScope::Always,
+         &Form1::showLessonView,
+         "Opens the lesson view: the map as large as its own window, for a class."},
+        {{QKeySequence(Qt::Key_F10)},
+         KeyScope::Always,
+         &Form1::openMenus,
+         "Opens the first menu; the arrow keys go on from there."},
     };
     return keys;
 }
 
 void Form1::createKeys()
 {
+    addWindowKeys(this, {});
+    connect(&map->animations(), &AnimationControl::changed, this, &Form1::animationChanged);
+    animationChanged();
+}
+
+void Form1::addWindowKeys(QWidget* window, const QList<QKeySequence>& keptThere)
+{
     for (const WindowKey& key : windowKeys()) {
-        auto* shortcut = new QShortcut(this);
+        if (std::any_of(key.keys.begin(), key.keys.end(),
+                        [&keptThere](const QKeySequence& keys) { return keptThere.contains(keys); }))
+            continue;
+        auto* shortcut = new QShortcut(window);
         shortcut->setKeys(key.keys);
         shortcut->setContext(Qt::WindowShortcut);
         // Held down, Space would pause and resume over and over.
         shortcut->setAutoRepeat(key.scope != KeyScope::WhileAnimating);
         connect(shortcut, &QShortcut::activated, this, key.handler);
-        windowShortcuts.push_back(shortcut);
+        windowShortcuts.push_back({shortcut, key.scope});
     }
-    connect(&map->animations(), &AnimationControl::changed, this, &Form1::animationChanged);
-    animationChanged();
+    enableKeys();
+}
+
+void Form1::enableKeys()
+{
+    const AnimationControl& animations = map->animations();
+    for (const auto& [shortcut, scope] : windowShortcuts)
+        if (shortcut)
+            shortcut->setEnabled(scope == KeyScope::Always ||
+                                 (scope == KeyScope::WhileAnimating && animations.running()) ||
+                                 (scope == KeyScope::WhilePaused && animations.paused()));
 }
 
 void Form1::animationChanged()
 {
-    const AnimationControl& animations = map->animations();
-    for (std::size_t i = 0; i < windowShortcuts.size(); ++i) {
-        const KeyScope scope = windowKeys()[i].scope;
-        windowShortcuts[i]->setEnabled(scope == KeyScope::Always ||
-                                       (scope == KeyScope::WhileAnimating && animations.running()) ||
-                                       (scope == KeyScope::WhilePaused && animations.paused()));
-    }
+    enableKeys();
     refreshCaption();
+    // Undo and redo asked for during an animation wait for every animation to end, so the walls
+    // never change under a picture still being painted.
+    if (!map->animations().running() && !afterAnimations.empty())
+        QMetaObject::invokeMethod(this, &Form1::runAfterAnimations, Qt::QueuedConnection);
+}
+
+void Form1::whenAnimationsEnd(void (Form1::*action)())
+{
+    if (!map->animations().running()) {
+        (this->*action)();
+        return;
+    }
+    afterAnimations.push_back(action);
+    map->animations().finishAll();
+}
+
+void Form1::runAfterAnimations()
+{
+    if (map->animations().running())
+        return;
+    for (const auto action : std::exchange(afterAnimations, {}))
+        (this->*action)();
+}
+
+void Form1::openMenus()
+{
+    // The first menu opens as a click on its title opens it; the menus' texts carry no access
+    // keys, so this is the keyboard's way in.
+    menuBar()->setActiveAction(File->menuAction());
 }

@@ -1,13 +1,12 @@
-// Every event of the window's controls, connected to its handler (the menus connect theirs), and
-// what the window follows of its map document.
+// Every event of the window's controls, connected to its handler (the menus connect theirs).
 #include <QCheckBox>
 #include <QListWidget>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QShortcut>
 
 #include "app/form1.h"
 #include "app/mapcanvas.h"
-#include "document/mapdocument.h"
 
 void Form1::connectHandlers()
 {
@@ -19,6 +18,11 @@ void Form1::connectHandlers()
     connect(Command5, &QPushButton::clicked, this, &Form1::Command5_Click);
     connect(Command6, &QPushButton::clicked, this, &Form1::Command6_Click);
     connect(File1, &QListWidget::itemDoubleClicked, this, &Form1::File1_DblClick);
+    // The keyboard reaches what the mouse does: Return on the chosen entry loads it too.
+    auto* loadChosen = new QShortcut(File1);
+    loadChosen->setKeys({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
+    loadChosen->setContext(Qt::WidgetShortcut);
+    connect(loadChosen, &QShortcut::activated, this, &Form1::File1_DblClick);
     // The readout box follows every change of the tick, whoever makes it.
     connect(Check1, &QCheckBox::toggled, this, &Form1::Check1_Click);
     connect(Picture1, &MapCanvas::mouseMoved, this, &Form1::Picture1_MouseMove);
@@ -30,6 +34,4 @@ void Form1::connectHandlers()
     connect(HScroll2, &QScrollBar::valueChanged, this, &Form1::HScroll2_Change);
     connect(VScroll1, &QScrollBar::valueChanged, this, &Form1::VScroll1_Change);
     connect(VScroll2, &QScrollBar::valueChanged, this, &Form1::VScroll2_Change);
-
-    connect(map, &MapDocument::searched, this, &Form1::showSearchInCaption);
 }

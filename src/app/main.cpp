@@ -5,13 +5,18 @@
 #include "app/appearance.h"
 #include "app/controlgeometry.h"
 #include "app/form1.h"
+#include "app/startup.h"
 
 int main(int argc, char* argv[])
 {
+    QApplication::setApplicationName(QStringLiteral("routeseer"));
+    if (const std::optional<int> status = Startup::endBeforeWindow(argc, argv))
+        return *status;
     chooseScreenScaling();
     chooseScreenTransfer();
+    Startup::catchDisplayFailure();
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("routeseer"));
+    Startup::stopCatchingDisplayFailure();
     // Lets the desktop match the window to the installed routeseer.desktop and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("routeseer"));
     applyAppearance();

@@ -6,7 +6,6 @@
 #include "app/mapfileboxes.h"
 #include "document/mapdocument.h"
 #include "document/programfiles.h"
-#include "picture/mapdrawing.h"
 #include "platform/platform.h"
 
 namespace {
@@ -19,11 +18,11 @@ namespace {
 
 } // namespace
 
-void Form1::drawGrid() { MapDrawing::drawGrid(map->picture()); }
+void Form1::drawGrid() { map->drawGrid(); }
 
-void Form1::paintMarkers() { MapDrawing::paintMarkers(map->picture(), startpoint, finishpoint); }
+void Form1::paintMarkers() { map->paintMarkers(startpoint, finishpoint); }
 
-void Form1::paintWalls() { MapDrawing::paintWalls(map->picture()); }
+void Form1::paintWalls() { map->paintWalls(); }
 
 void Form1::loadDefaultMap()
 {
@@ -41,12 +40,12 @@ void Form1::Form_Load()
     // Markers go on before the walls, so a start or finish on a wall shows as a wall.
     paintMarkers();
     loadDefaultMap();
-    // Nothing of this search is drawn: it fills the distances that the readout shows. It is a
-    // search all the same, so the caption reports it.
+    // Nothing of this search is drawn and nothing of it reported: it fills the distances that the
+    // readout shows.
     map->search(startpoint, finishpoint);
     paintWalls();
 }
 
-void Form1::Command3_Click() { MapDrawing::paintCleanMap(map->picture(), startpoint, finishpoint); }
+void Form1::Command3_Click() { map->paintCleanMap(startpoint, finishpoint); }
 
 void Form1::clearpaths_Click() { Command3_Click(); }

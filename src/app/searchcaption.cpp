@@ -30,7 +30,7 @@ void Form1::showSearchInCaption()
     const QString route = PathSteps.empty()
                               ? QStringLiteral("no route")
                               : QStringLiteral("route %1").arg(counted(pathlength, "step", "steps"));
-    lastSearch = QStringLiteral("%1 reached in %2 \u00b5s, %3")
+    lastSearch = QStringLiteral("%1 reached, search %2 \u00b5s, %3")
                      .arg(counted(squaresReached(startpoint), "square", "squares"), grouped(micro), route);
     refreshCaption();
 }

@@ -20,6 +20,8 @@ void Form1::Command1_Click()
     if (ticked(*Check4))
         Command3_Click();
     map->search(startpoint, finishpoint);
+    // The caption tells more of the search the panel reports, and of no other.
+    showSearchInCaption();
 
     Label1->setText(QStringLiteral("Time to compute: %1 milliseconds").arg(elapsedms));
     // A failed search leaves no route, so there is no length to report.

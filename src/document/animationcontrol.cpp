@@ -19,7 +19,7 @@ AnimationControl::Run::~Run()
 
 bool AnimationControl::Run::finishing() const { return serial <= control.finishThrough; }
 
-void AnimationControl::Run::afterStep(const std::int16_t& delayms)
+void AnimationControl::Run::afterStep(const std::int16_t& delayms, bool painted)
 {
     if (finishing())
         return;
@@ -27,8 +27,12 @@ void AnimationControl::Run::afterStep(const std::int16_t& delayms)
     if (finishing())
         return;
     if (paused) {
+        if (stepping && !painted)
+            return;
+        stepping = false;
         waitWhilePaused();
         if (stepsAsked > 0 || finishing()) {
+            stepping = stepsAsked > 0;
             stepsAsked = std::max(0, stepsAsked - 1);
             return;
         }
@@ -55,6 +59,7 @@ void AnimationControl::togglePause()
     Run& innermost = *runs.back();
     innermost.paused = !innermost.paused;
     innermost.stepsAsked = 0;
+    innermost.stepping = false;
     emit changed();
 }
 

@@ -22,11 +22,12 @@ class AnimationControl : public QObject {
         Run(const Run&) = delete;
         Run& operator=(const Run&) = delete;
 
-        // After every painted step: the event pass, then the pause of `delayms` (read after the
-        // pass, so a mode chosen in it applies at once); while paused, waiting for the user
-        // instead, until a step is asked for (no pause then) or the animation resumes; once
-        // finishing, nothing at all, so what is left is painted at once.
-        void afterStep(const std::int16_t& delayms);
+        // After every step: the event pass, then the pause of `delayms` (read after the pass, so
+        // a mode chosen in it applies at once); while paused, waiting for the user instead, until
+        // a step is asked for (no pause then) or the animation resumes; once finishing, nothing at
+        // all, so what is left is painted at once. A step asked for goes on over the steps that
+        // paint nothing until one paints a square, so each one shows.
+        void afterStep(const std::int16_t& delayms, bool painted);
 
       private:
         friend class AnimationControl;
@@ -37,6 +38,7 @@ class AnimationControl : public QObject {
         int serial;
         bool paused = false;
         int stepsAsked = 0;
+        bool stepping = false; // a step asked for has not painted yet
     };
 
     // Whether an animation is running, and whether the innermost one is paused.

@@ -1,5 +1,9 @@
 #include "document/mapdocument.h"
 
+#include <utility>
+
+#include "picture/mapdrawing.h"
+
 MapDocument::MapDocument(QObject* parent) : QObject(parent)
 {
     drawing.onChange([this](const QRect& pixels) { emit painted(pixels); });
@@ -48,6 +52,22 @@ bool MapDocument::redo()
     return true;
 }
 
+void MapDocument::drawGrid() { MapDrawing::drawGrid(drawing); }
+
+void MapDocument::paintWalls() { MapDrawing::paintWalls(drawing); }
+
+void MapDocument::paintMarkers(const Routeseer::PathStep& start, const Routeseer::PathStep& finish)
+{
+    MapDrawing::paintMarkers(drawing, start, finish);
+    marked = Ends{start, finish};
+}
+
+void MapDocument::paintCleanMap(const Routeseer::PathStep& start, const Routeseer::PathStep& finish)
+{
+    MapDrawing::paintCleanMap(drawing, start, finish);
+    marked = Ends{start, finish};
+}
+
 void MapDocument::search(const Routeseer::PathStep& start, const Routeseer::PathStep& finish)
 {
     Routeseer::findpath(start, finish);
@@ -58,8 +78,19 @@ void MapDocument::showResult(const ResultPainter::Parts& parts, const Routeseer:
                              const Routeseer::PathStep& finish, const std::int16_t& delayms)
 {
     AnimationControl::Run run(animation);
+    // A search run during a pause animates inside this one, with the delay its own command read.
+    const std::int16_t* const outerDelay = std::exchange(runningDelay, &delayms);
     ResultPainter::paint(drawing, parts, start, finish, [&](const ResultPainter::Step& step) {
         emit stepped(step);
-        run.afterStep(delayms);
+        run.afterStep(delayms, step.painted);
     });
+    runningDelay = outerDelay;
+    marked = Ends{start, finish};
+}
+
+std::optional<int> MapDocument::animationDelay() const
+{
+    if (!runningDelay)
+        return std::nullopt;
+    return *runningDelay;
 }

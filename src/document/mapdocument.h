@@ -9,6 +9,7 @@
 #include <QRect>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "document/animationcontrol.h"
@@ -41,6 +42,20 @@ class MapDocument : public QObject {
     bool loadMap(const std::string& path, std::string* why);
     bool saveMap(const std::string& path, std::string* why) const;
 
+    // Painting that changes no wall: the grid, every wall, the start and the finish over what is
+    // there, and the clean map (grid, start and finish, then the walls over them).
+    void drawGrid();
+    void paintWalls();
+    void paintMarkers(const Routeseer::PathStep& start, const Routeseer::PathStep& finish);
+    void paintCleanMap(const Routeseer::PathStep& start, const Routeseer::PathStep& finish);
+    // Where the start and the finish were last painted, for views that mark them in a way of their
+    // own; nothing once the picture was cleared without them.
+    struct Ends {
+        Routeseer::PathStep start;
+        Routeseer::PathStep finish;
+    };
+    const std::optional<Ends>& markedEnds() const { return marked; }
+
     // Puts the walls back as they were before the last change, or after the last undone one;
     // false when there is nothing to do or a change is still being made.
     bool undo();
@@ -57,6 +72,9 @@ class MapDocument : public QObject {
                     const Routeseer::PathStep& finish, const std::int16_t& delayms);
     AnimationControl& animations() { return animation; }
     const AnimationControl& animations() const { return animation; }
+    // The pause after each step of the innermost running animation, in milliseconds, as it stands
+    // now; nothing while none runs.
+    std::optional<int> animationDelay() const;
 
   signals:
     // An area of the picture, in picture pixels, was painted.
@@ -76,4 +94,6 @@ class MapDocument : public QObject {
     WallHistory walls;
     AnimationControl animation;
     bool holdsMap = false;
+    std::optional<Ends> marked;
+    const std::int16_t* runningDelay = nullptr;
 };

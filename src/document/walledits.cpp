@@ -93,6 +93,7 @@ void MapDocument::invert()
                 MapGrid(x, y).passable = MapGrid(x, y).passable == Wall ? Open : Wall;
         // A full redraw without the markers: the start and finish show as what they now are.
         drawing.clear();
+        marked.reset();
         MapDrawing::drawGrid(drawing);
         MapDrawing::paintWalls(drawing);
     });

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs a command on a private X server: xvfb.sh COMMAND [ARGUMENTS...]. The server takes a free
 # display number, and it is stopped when the command ends, whichever way the script exits.
+# XVFB_SCREEN sets its screen (default 1280x1024x24).
 set -uo pipefail
 
 ready=$(mktemp)
@@ -16,7 +17,7 @@ trap stop_server EXIT
 trap 'exit 143' TERM INT
 
 # Xvfb writes the display number it chose to descriptor 3 once it accepts clients.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$ready" 2>/dev/null &
+Xvfb -displayfd 3 -screen 0 "${XVFB_SCREEN:-1280x1024x24}" -nolisten tcp 3>"$ready" 2>/dev/null &
 xvfb_pid=$!
 for _ in $(seq 100); do
   [[ -s $ready ]] && break

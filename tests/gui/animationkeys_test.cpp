@@ -107,6 +107,8 @@ class AnimationKeysTest : public QObject {
         QTest::addColumn<int>("pauseAt");
         QTest::newRow("a ring square") << 300;
         QTest::newRow("a route square") << NodeQueueSize + 10;
+        // Past the entries the search filled nothing shows until the route: Right goes on to it.
+        QTest::newRow("across the queue entries the search did not fill") << 8000;
     }
 
     void rightPaintsOneStepWithoutItsPause()
@@ -122,8 +124,11 @@ class AnimationKeysTest : public QObject {
             pressKey(*window, Qt::Key_Right);
         });
         pacing.whileWaiting([&] {
-            // Space ran in the pass after pause pauseAt, one step later; Right painted the next.
-            const int step = pauseAt + 2;
+            // Space ran in the pass after pause pauseAt, one step later; Right painted the next
+            // step that paints.
+            int step = pauseAt + 2;
+            if (step < NodeQueueSize && NodeQueue[step].distance == Unreached)
+                step = NodeQueueSize;
             const bool ring = step < NodeQueueSize;
             const PathStep square = ring ? PathStep{NodeQueue[step].x, NodeQueue[step].y}
                                          : PathSteps[std::size_t(step - NodeQueueSize)];
@@ -161,6 +166,27 @@ class AnimationKeysTest : public QObject {
         // The outer animation's every step, then its route bounded by the nested search's route,
         // with the nested search's route in between.
         QCOMPARE(int(pacing.pauses().size()), NodeQueueSize + 2 * (pathlength + 1));
+    }
+
+    // Undo during an animation finishes it first, then takes the walls back and redraws clean:
+    // never a picture of old rings over new walls.
+    void undoDuringAnAnimationLeavesACleanPicture()
+    {
+        QTest::mousePress(window->Picture1, Qt::LeftButton, {}, EditTest::over(40, 40).toPoint());
+        GuiTest::moveMouseOverMap(*window, EditTest::over(40, 40), Qt::LeftButton);
+        QTest::mouseRelease(window->Picture1, Qt::LeftButton, {}, EditTest::over(40, 40).toPoint());
+        const std::vector<std::byte> drawn = EditTest::mapBytes();
+        GuiTest::PacingLog pacing;
+        pacing.atPause(1000, [this] { pressKey(*window, Qt::Key_Z, Qt::ControlModifier); });
+        window->Command1_Click();
+        QTRY_VERIFY(EditTest::mapBytes() != drawn);
+        QVERIFY(!EditTest::isWall(40, 40));
+        const QImage afterUndo = shown(*window);
+        window->Command3_Click();
+        const Squares differing = changedSquares(afterUndo, shown(*window));
+        QVERIFY2(differing.empty(), qPrintable(EditTest::describe(differing)));
+        // The rest of the animation was finished at once, without its pauses.
+        QCOMPARE(int(pacing.pauses().size()), 1001);
     }
 
     void spaceGoesToTheFocusedControlOnlyWithoutAnAnimation_data()

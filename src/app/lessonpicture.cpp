@@ -1,0 +1,187 @@
+#include "app/lessonpicture.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <algorithm>
+#include <utility>
+
+#include "document/mapdocument.h"
+#include "picture/distanceshades.h"
+#include "picture/mapgeometry.h"
+
+using MapView::CellSize;
+using Routeseer::GridLast;
+
+namespace {
+
+constexpr QRgb Surround = qRgb(40, 40, 40);
+// About sixty repaints a second are all a screen shows.
+constexpr int RepaintMilliseconds = 40;
+// Below this a square's inside would vanish.
+constexpr int SmallestSquare = 2;
+
+QRgb opaque(QRgb colour) { return colour | 0xff000000u; }
+
+} // namespace
+
+LessonPicture::LessonPicture(const MapDocument& shown, QWidget* parent) : QWidget(parent), document(shown)
+{
+    setObjectName(QStringLiteral("lessonPicture"));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMinimumSize(3 * (GridLast + 1), 3 * (GridLast + 1));
+    repaintSoon.setSingleShot(true);
+    repaintSoon.setInterval(RepaintMilliseconds);
+    connect(&repaintSoon, &QTimer::timeout, this, &LessonPicture::renderPainted);
+    connect(&document, &MapDocument::painted, this, &LessonPicture::painted);
+    toRender.assign(Routeseer::SquareCount, false);
+    renderAll();
+}
+
+void LessonPicture::setDistanceShades(bool on)
+{
+    byDistance = on;
+    renderAll();
+    update();
+}
+
+QRect LessonPicture::mapArea() const
+{
+    QRect area(QPoint(), scaled.size());
+    area.moveCenter(rect().center());
+    return area;
+}
+
+void LessonPicture::resizeEvent(QResizeEvent* /*event*/) { renderAll(); }
+
+void LessonPicture::renderAll()
+{
+    // The picture ends on the grid line of column 100: a hundred whole squares and one more line.
+    const int side = std::min(width(), height());
+    square = std::max(SmallestSquare, (side - 1) / GridLast);
+    // The grid line grows with the square as in the window's picture, one part in five.
+    gridLine = std::max(1, (square + CellSize / 2) / CellSize);
+    scaled = QImage(GridLast * square + gridLine, GridLast * square + gridLine, QImage::Format_RGB32);
+    for (int y = 0; y <= GridLast; ++y)
+        for (int x = 0; x <= GridLast; ++x)
+            renderSquare(x, y);
+}
+
+void LessonPicture::painted(const QRect& pixels)
+{
+    for (int y = pixels.top() / CellSize; y <= std::min(pixels.bottom() / CellSize, GridLast); ++y)
+        for (int x = pixels.left() / CellSize; x <= std::min(pixels.right() / CellSize, GridLast); ++x) {
+            const int number = x + Routeseer::GridSide * y;
+            if (!toRender[number]) {
+                toRender[number] = true;
+                toRenderList.push_back(number);
+            }
+        }
+    if (!repaintSoon.isActive())
+        repaintSoon.start();
+}
+
+void LessonPicture::renderPainted()
+{
+    QRect changed;
+    for (const int number : toRenderList) {
+        const int x = number % Routeseer::GridSide, y = number / Routeseer::GridSide;
+        renderSquare(x, y);
+        toRender[number] = false;
+        changed |= QRect(x * square, y * square, square, square);
+    }
+    toRenderList.clear();
+    update(changed.translated(mapArea().topLeft()));
+}
+
+void LessonPicture::renderSquare(int x, int y)
+{
+    const QImage& picture = document.image();
+    const int left = x * square, top = y * square;
+    const int pictureLeft = x * CellSize, pictureTop = y * CellSize;
+    // Column and row 100 show only their grid line, as in the window.
+    const int across = std::min(square, scaled.width() - left);
+    const int down = std::min(square, scaled.height() - top);
+    const bool hasInside = x < GridLast && y < GridLast;
+    const auto pictureRow = [&picture](int y) { return reinterpret_cast<const QRgb*>(picture.constScanLine(y)); };
+    QRgb inside = hasInside ? opaque(pictureRow(pictureTop + 1)[pictureLeft + 1]) : 0;
+    if (hasInside && byDistance && DistanceShades::isRingColour(inside)) {
+        const std::int16_t distance = Routeseer::DistanceGrid(x, y);
+        if (distance > 0)
+            inside = DistanceShades::shade(distance);
+    }
+    // Each screen pixel takes the colour of the picture pixel it stands for: the grid line's
+    // own, or the inside's, which a painter always fills whole.
+    auto pictureOffset = [this](int offset) {
+        return offset < gridLine ? 0 : 1 + (offset - gridLine) * (CellSize - 1) / (square - gridLine);
+    };
+    for (int dy = 0; dy < down; ++dy) {
+        auto* row = reinterpret_cast<QRgb*>(scaled.scanLine(top + dy)) + left;
+        const QRgb* source = pictureRow(pictureTop + pictureOffset(dy)) + pictureLeft;
+        if (dy < gridLine) {
+            for (int dx = 0; dx < across; ++dx)
+                row[dx] = opaque(source[pictureOffset(dx)]);
+            continue;
+        }
+        const int line = std::min(gridLine, across);
+        std::fill_n(row, line, opaque(source[0]));
+        std::fill_n(row + line, across - line, inside);
+    }
+}
+
+void LessonPicture::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(this);
+    const QRect area = mapArea();
+    for (const QRect& around : QRegion(event->rect()) - area)
+        painter.fillRect(around, QColor(Surround));
+    painter.drawImage(area.topLeft(), scaled);
+    paintMarks(painter);
+}
+
+// The start in a circle and the finish in a square, each frame around its square with its letter
+// beside it: told apart from afar and without colour, the yellow still showing inside.
+void LessonPicture::paintMarks(QPainter& painter) const
+{
+    const std::optional<MapDocument::Ends>& ends = document.markedEnds();
+    if (!ends)
+        return;
+    const QRect area = mapArea();
+    const int frameSide = std::max(3 * square, 21);
+    QFont font = painter.font();
+    font.setBold(true);
+    font.setPixelSize(std::max(4 * square, 24));
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setBrush(Qt::NoBrush);
+    const struct {
+        Routeseer::PathStep at;
+        bool round;
+        const char* letter;
+    } marks[] = {{ends->start, true, "S"}, {ends->finish, false, "F"}};
+    for (const auto& [at, round, letter] : marks) {
+        // Marked through the rings and the route too, which paint over the yellow until the end.
+        if (at.x >= GridLast || at.y >= GridLast)
+            continue;
+        const QPoint centre = area.topLeft() + QPoint(at.x * square + (square + gridLine) / 2,
+                                                       at.y * square + (square + gridLine) / 2);
+        QRect frame(QPoint(), QSize(frameSide, frameSide));
+        frame.moveCenter(centre);
+        QPainterPath outline;
+        if (round)
+            outline.addEllipse(frame);
+        else
+            outline.addRect(frame);
+        QPainterPath text;
+        text.addText(0, 0, font, QString::fromLatin1(letter));
+        const QRectF bounds = text.boundingRect();
+        // Beside the frame's upper right corner, clear of the square.
+        text.translate(frame.right() + 4 - bounds.left(), frame.top() - bounds.center().y());
+        // Black on white, thick: readable over any colour of the map.
+        for (const auto& [colour, width] : {std::pair{Qt::white, 6}, std::pair{Qt::black, 2}}) {
+            painter.setPen(QPen(colour, width));
+            painter.drawPath(outline);
+        }
+        painter.strokePath(text, QPen(Qt::white, 5));
+        painter.fillPath(text, Qt::black);
+    }
+}

@@ -1,0 +1,53 @@
+// The map picture of the lesson view: the document's picture as large as the widget allows, every
+// square a block of whole screen pixels (its grid line too), so that squares and lines stay even at
+// any size; the start and the finish marked with shapes and letters around their yellow; and on
+// request the rings in one shade per distance instead of the window's shades.
+#pragma once
+
+#include <QImage>
+#include <QTimer>
+#include <QWidget>
+#include <vector>
+
+class MapDocument;
+
+class LessonPicture : public QWidget {
+    Q_OBJECT
+
+  public:
+    explicit LessonPicture(const MapDocument& document, QWidget* parent = nullptr);
+
+    // Whether ring squares show their distance's shade rather than the window's.
+    bool distanceShades() const { return byDistance; }
+    void setDistanceShades(bool on);
+
+    // Screen pixels per square, and where the map lies in the widget.
+    int squareSize() const { return square; }
+    QRect mapArea() const;
+    // The map as the widget shows it, without the marks of the start and the finish.
+    const QImage& scaledMap() const { return scaled; }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+  private:
+    void renderAll();
+    void renderSquare(int x, int y);
+    // Notes the squares that the picture pixels in `pixels` belong to, to render and show them
+    // at the next repaint.
+    void painted(const QRect& pixels);
+    void renderPainted();
+    void paintMarks(QPainter& painter) const;
+
+    const MapDocument& document;
+    QImage scaled;
+    int square = 5;       // screen pixels per square
+    int gridLine = 1;     // of which the square's grid line takes this many
+    bool byDistance = false;
+    // The animation paints thousands of squares a second: they are rendered and shown at most at
+    // the screen's pace.
+    std::vector<bool> toRender; // by square number, x + 101 y
+    std::vector<int> toRenderList;
+    QTimer repaintSoon;
+};

@@ -1,0 +1,134 @@
+#include "app/lessonview.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScreen>
+#include <QShortcut>
+#include <QVBoxLayout>
+
+#include "app/distancelegend.h"
+#include "app/form1.h"
+#include "app/lessonpicture.h"
+#include "document/mapdocument.h"
+#include "search/searchstats.h"
+
+namespace {
+
+// The line changes with every step; a few times a second is as fast as anyone reads.
+constexpr int StatusMilliseconds = 150;
+
+} // namespace
+
+LessonView::LessonView(Form1& window) : QWidget(&window, Qt::Window), document(window.document())
+{
+    setObjectName(QStringLiteral("lessonView"));
+    setWindowTitle(QStringLiteral("Lesson view - routeseer"));
+    map = new LessonPicture(document);
+    statusLine = new QLabel;
+    statusLine->setObjectName(QStringLiteral("lessonStatus"));
+    statusLine->setWordWrap(true);
+    legend = new DistanceLegend;
+    legend->hide();
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(map, 1);
+    layout->addWidget(legend);
+    layout->addWidget(statusLine);
+
+    createKeys(window);
+    connect(&document, &MapDocument::stepped, this, &LessonView::stepped);
+    connect(&document.animations(), &AnimationControl::changed, this, &LessonView::showStatus);
+    connect(&document, &MapDocument::searched, this, &LessonView::showStatus);
+    showStatus();
+
+    // Two thirds of the screen's height, square but for the lines below the map.
+    if (const QScreen* screen = window.screen()) {
+        const QRect room = screen->availableGeometry();
+        const int side = room.height() * 2 / 3;
+        QRect placed(QPoint(), QSize(side, side + 3 * statusLine->fontMetrics().height()));
+        placed.moveCenter(room.center());
+        setGeometry(placed);
+    }
+}
+
+void LessonView::createKeys(Form1& window)
+{
+    const QKeySequence fullScreen(Qt::Key_F11), escape(Qt::Key_Escape), shades(Qt::Key_D);
+    window.addWindowKeys(this, {escape});
+    connect(new QShortcut(fullScreen, this), &QShortcut::activated, this, &LessonView::toggleFullScreen);
+    connect(new QShortcut(escape, this), &QShortcut::activated, this, &LessonView::escape);
+    connect(new QShortcut(shades, this), &QShortcut::activated, this, &LessonView::toggleDistanceShades);
+}
+
+void LessonView::toggleFullScreen()
+{
+    if (isFullScreen())
+        showNormal();
+    else
+        showFullScreen();
+}
+
+// Esc first leaves full screen; otherwise it finishes the animations, as in the main window.
+void LessonView::escape()
+{
+    if (isFullScreen())
+        showNormal();
+    else
+        document.animations().finishAll();
+}
+
+void LessonView::toggleDistanceShades()
+{
+    map->setDistanceShades(!map->distanceShades());
+    legend->setVisible(map->distanceShades());
+}
+
+void LessonView::resizeEvent(QResizeEvent* event)
+{
+    // Large enough to read across a classroom: about a thirty-sixth of the window's height.
+    QFont font = statusLine->font();
+    font.setPixelSize(std::max(14, height() / 36));
+    statusLine->setFont(font);
+    legend->setFont(font);
+    QWidget::resizeEvent(event);
+}
+
+void LessonView::stepped(const ResultPainter::Step& step)
+{
+    moment.shownOne = true;
+    // The line changes at once where the animation starts another of its stretches.
+    auto stretch = [](const ResultPainter::Step& at) {
+        return at.part == ResultPainter::Part::Route ? 2 : at.index > Routeseer::queuetail ? 1 : 0;
+    };
+    const bool newStretch = stretch(step) != stretch({moment.part, moment.index, false}) || step.index == 0;
+    moment.part = step.part;
+    moment.index = step.index;
+    if (newStretch || !sinceStatus.isValid() || sinceStatus.elapsed() >= StatusMilliseconds)
+        showStatus();
+}
+
+QString LessonView::status() const { return statusLine->text(); }
+
+void LessonView::showStatus()
+{
+    const AnimationControl& animations = document.animations();
+    moment.running = animations.running();
+    moment.shownOne = moment.shownOne || moment.running;
+    moment.paused = animations.paused();
+    moment.delayms = document.animationDelay();
+    moment.queueTail = Routeseer::queuetail;
+    moment.routeFound = !Routeseer::PathSteps.empty();
+    moment.routeLength = moment.routeFound ? Routeseer::pathlength : 0;
+    if (const std::optional<MapDocument::Ends>& ends = document.markedEnds())
+        moment.squaresReached = Routeseer::squaresReached(ends->start);
+    statusLine->setText(lessonStatus(moment));
+    sinceStatus.start();
+}
+
+void Form1::showLessonView()
+{
+    if (!lesson)
+        lesson = new LessonView(*this);
+    lesson->show();
+    lesson->raise();
+    lesson->activateWindow();
+}

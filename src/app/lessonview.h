@@ -1,0 +1,45 @@
+// The lesson view (F5): a window of its own for a class and a projector. It shows the map picture
+// live, as large as the window allows with crisp squares, the start and the finish told apart
+// without colour, and one line on what the animation is doing; D shades the rings by distance,
+// with a legend; F11 goes full screen and back, as Esc does too; the main window's keys work here
+// as there. It edits nothing and changes nothing in the main window.
+#pragma once
+
+#include <QElapsedTimer>
+#include <QWidget>
+
+#include "app/lessonstatus.h"
+
+class DistanceLegend;
+class Form1;
+class LessonPicture;
+class MapDocument;
+class QLabel;
+
+class LessonView : public QWidget {
+    Q_OBJECT
+
+  public:
+    explicit LessonView(Form1& window);
+
+    LessonPicture& picture() const { return *map; }
+    QString status() const;
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+  private:
+    void createKeys(Form1& window);
+    void toggleFullScreen();
+    void escape();
+    void toggleDistanceShades();
+    void stepped(const ResultPainter::Step& step);
+    void showStatus();
+
+    MapDocument& document;
+    LessonPicture* map = nullptr;
+    QLabel* statusLine = nullptr;
+    DistanceLegend* legend = nullptr;
+    AnimationMoment moment;
+    QElapsedTimer sinceStatus;
+};
