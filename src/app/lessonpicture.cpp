@@ -62,6 +62,12 @@ void LessonPicture::renderAll()
     // The grid line grows with the square as in the window's picture, one part in five.
     gridLine = std::max(1, (square + CellSize / 2) / CellSize);
     scaled = QImage(GridLast * square + gridLine, GridLast * square + gridLine, QImage::Format_RGB32);
+    // Each screen pixel takes the colour of the picture pixel it stands for: the grid line's own,
+    // or the inside's, which a painter always fills whole.
+    pictureOffset.resize(std::size_t(square));
+    for (int offset = 0; offset < square; ++offset)
+        pictureOffset[std::size_t(offset)] =
+            offset < gridLine ? 0 : 1 + (offset - gridLine) * (CellSize - 1) / (square - gridLine);
     for (int y = 0; y <= GridLast; ++y)
         for (int x = 0; x <= GridLast; ++x)
             renderSquare(x, y);
@@ -102,28 +108,28 @@ void LessonPicture::renderSquare(int x, int y)
     // Column and row 100 show only their grid line, as in the window.
     const int across = std::min(square, scaled.width() - left);
     const int down = std::min(square, scaled.height() - top);
+    const auto pictureRow = [&picture](int row) {
+        return reinterpret_cast<const QRgb*>(picture.constScanLine(row));
+    };
     const bool hasInside = x < GridLast && y < GridLast;
-    const auto pictureRow = [&picture](int y) { return reinterpret_cast<const QRgb*>(picture.constScanLine(y)); };
     QRgb inside = hasInside ? opaque(pictureRow(pictureTop + 1)[pictureLeft + 1]) : 0;
     if (hasInside && byDistance && DistanceShades::isRingColour(inside)) {
         const std::int16_t distance = Routeseer::DistanceGrid(x, y);
         if (distance > 0)
             inside = DistanceShades::shade(distance);
     }
-    // Each screen pixel takes the colour of the picture pixel it stands for: the grid line's
-    // own, or the inside's, which a painter always fills whole.
-    auto pictureOffset = [this](int offset) {
-        return offset < gridLine ? 0 : 1 + (offset - gridLine) * (CellSize - 1) / (square - gridLine);
-    };
+    // Written straight into the image: the animation renders a square at every step.
+    uchar* const bits = scaled.bits();
+    const qsizetype rowBytes = scaled.bytesPerLine();
+    const int line = std::min(gridLine, across);
     for (int dy = 0; dy < down; ++dy) {
-        auto* row = reinterpret_cast<QRgb*>(scaled.scanLine(top + dy)) + left;
-        const QRgb* source = pictureRow(pictureTop + pictureOffset(dy)) + pictureLeft;
+        auto* row = reinterpret_cast<QRgb*>(bits + (top + dy) * rowBytes) + left;
+        const QRgb* source = pictureRow(pictureTop + pictureOffset[std::size_t(dy)]) + pictureLeft;
         if (dy < gridLine) {
             for (int dx = 0; dx < across; ++dx)
-                row[dx] = opaque(source[pictureOffset(dx)]);
+                row[dx] = opaque(source[pictureOffset[std::size_t(dx)]]);
             continue;
         }
-        const int line = std::min(gridLine, across);
         std::fill_n(row, line, opaque(source[0]));
         std::fill_n(row + line, across - line, inside);
     }
@@ -163,7 +169,7 @@ void LessonPicture::paintMarks(QPainter& painter) const
         if (at.x >= GridLast || at.y >= GridLast)
             continue;
         const QPoint centre = area.topLeft() + QPoint(at.x * square + (square + gridLine) / 2,
-                                                       at.y * square + (square + gridLine) / 2);
+                                                      at.y * square + (square + gridLine) / 2);
         QRect frame(QPoint(), QSize(frameSide, frameSide));
         frame.moveCenter(centre);
         QPainterPath outline;

@@ -42,8 +42,9 @@ class LessonPicture : public QWidget {
 
     const MapDocument& document;
     QImage scaled;
-    int square = 5;       // screen pixels per square
-    int gridLine = 1;     // of which the square's grid line takes this many
+    int square = 5;                 // screen pixels per square
+    int gridLine = 1;               // of which the square's grid line takes this many
+    std::vector<int> pictureOffset; // the picture pixel of a square each screen pixel of it stands for
     bool byDistance = false;
     // The animation paints thousands of squares a second: they are rendered and shown at most at
     // the screen's pace.

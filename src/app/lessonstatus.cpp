@@ -7,7 +7,10 @@
 namespace {
 
 // Thousands grouped with commas whatever the desktop's language, like the window's caption.
-QString grouped(long long number) { return QLocale(QLocale::English, QLocale::UnitedStates).toString(number); }
+QString grouped(long long number)
+{
+    return QLocale(QLocale::English, QLocale::UnitedStates).toString(number);
+}
 
 QString result(const AnimationMoment& moment)
 {
@@ -23,8 +26,9 @@ QString emptyWalk(const AnimationMoment& moment)
 {
     const long long left = Routeseer::NodeQueueSize - 1 - moment.index;
     const long long milliseconds = left * moment.delayms.value_or(0);
-    const QString time = milliseconds < 1000 ? QStringLiteral("under a second")
-                                             : QStringLiteral("about %1 s").arg(grouped((milliseconds + 999) / 1000));
+    const QString time = milliseconds < 1000
+                             ? QStringLiteral("under a second")
+                             : QStringLiteral("about %1 s").arg(grouped((milliseconds + 999) / 1000));
     return QStringLiteral("Rings done. Passing the %1 queue entries the search did not fill: %2 left at this "
                           "delay. Esc finishes.")
         .arg(grouped(left), time);
@@ -33,7 +37,8 @@ QString emptyWalk(const AnimationMoment& moment)
 QString step(const AnimationMoment& moment)
 {
     if (moment.part == ResultPainter::Part::Route)
-        return QStringLiteral("Route: %1 of %2 steps").arg(grouped(moment.index), grouped(moment.routeLength));
+        return QStringLiteral("Route: %1 of %2 steps")
+            .arg(grouped(moment.index), grouped(moment.routeLength));
     if (moment.index > moment.queueTail)
         return emptyWalk(moment);
     return QStringLiteral("Rings: %1 of %2 squares painted, in the order the search reached them")
@@ -50,6 +55,7 @@ QString lessonStatus(const AnimationMoment& moment)
         return step(moment);
     if (moment.shownOne)
         return QStringLiteral("Done: ") + result(moment) + QLatin1Char('.');
-    return QStringLiteral("Ready: \u201cPathfind!\u201d shows its search here. D: rings by distance. F11: full "
-                          "screen.");
+    return QStringLiteral(
+        "Ready: \u201cPathfind!\u201d shows its search here. D: rings by distance. F11: full "
+        "screen.");
 }

@@ -13,10 +13,10 @@ struct AnimationMoment {
     bool paused = false;
     bool shownOne = false; // an animation has run since the view opened
     ResultPainter::Part part = ResultPainter::Part::Rings;
-    int index = 0;            // of the last step painted or passed
-    int queueTail = 0;        // the last queue entry the search filled
-    int squaresReached = 0;   // the start counted once
-    int routeLength = 0;      // in steps
+    int index = 0;          // of the last step painted or passed
+    int queueTail = 0;      // the last queue entry the search filled
+    int squaresReached = 0; // the start counted once
+    int routeLength = 0;    // in steps
     bool routeFound = false;
     std::optional<int> delayms; // the pause after each step, while running
 };

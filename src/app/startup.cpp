@@ -57,7 +57,8 @@ std::optional<int> endBeforeWindow(int argc, char* argv[])
         arguments << QString::fromLocal8Bit(argv[i]);
     QCommandLineParser parser;
     parser.setApplicationDescription(description());
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Shows this help."));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Shows this help."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
                                      QStringLiteral("Shows the program's version."));
     parser.addOptions({help, version});
@@ -73,11 +74,13 @@ std::optional<int> endBeforeWindow(int argc, char* argv[])
         std::printf("routeseer %s\n", ROUTESEER_VERSION);
         return EXIT_SUCCESS;
     }
-    const bool displayGiven = qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY") ||
+    const bool displayGiven = qEnvironmentVariableIsSet("DISPLAY") ||
+                              qEnvironmentVariableIsSet("WAYLAND_DISPLAY") ||
                               arguments.contains(QStringLiteral("-display"));
     if (needsDisplay(platformName(arguments)) && !displayGiven) {
-        std::fprintf(stderr, "routeseer: there is no display to open the window on (DISPLAY is not set); start it "
-                             "in a desktop session\n");
+        std::fprintf(stderr,
+                     "routeseer: there is no display to open the window on (DISPLAY is not set); start it "
+                     "in a desktop session\n");
         return EXIT_FAILURE;
     }
     return std::nullopt;

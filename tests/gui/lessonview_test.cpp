@@ -37,7 +37,8 @@ QString firstDifference(const LessonPicture& view, const QImage& window, bool by
                 inside = DistanceShades::shade(DistanceGrid(x, y));
             const QRgb gridLine = window.pixel(MapView::CellSize * x, MapView::CellSize * y + 2);
             const QPoint corner(x * square, y * square);
-            const QPoint insidePixels[] = {corner + QPoint(line, line), corner + QPoint(square - 1, square - 1)};
+            const QPoint insidePixels[] = {corner + QPoint(line, line),
+                                           corner + QPoint(square - 1, square - 1)};
             for (const QPoint& at : insidePixels)
                 if (scaled.pixel(at) != (inside | 0xff000000u))
                     return QStringLiteral("square (%1, %2) inside: %3, not %4")
@@ -45,7 +46,10 @@ QString firstDifference(const LessonPicture& view, const QImage& window, bool by
                         .arg(y)
                         .arg(describe(scaled.pixel(at)), describe(inside));
             if (scaled.pixel(corner + QPoint(line - 1, square - 1)) != gridLine)
-                return QStringLiteral("square (%1, %2): its grid line is not %3").arg(x).arg(y).arg(describe(gridLine));
+                return QStringLiteral("square (%1, %2): its grid line is not %3")
+                    .arg(x)
+                    .arg(y)
+                    .arg(describe(gridLine));
         }
     return {};
 }
@@ -120,13 +124,16 @@ class LessonViewTest : public QObject {
         seen << view.status();
 
         QCOMPARE(seen.size(), 5);
-        QVERIFY2(seen[0].startsWith(QStringLiteral("Rings: ")) &&
-                     seen[0].contains(QStringLiteral(" of %1 squares painted").arg(QLocale(QLocale::English).toString(tail))),
-                 qPrintable(seen[0]));
+        QVERIFY2(
+            seen[0].startsWith(QStringLiteral("Rings: ")) &&
+                seen[0].contains(
+                    QStringLiteral(" of %1 squares painted").arg(QLocale(QLocale::English).toString(tail))),
+            qPrintable(seen[0]));
         // The rest of the queue at "Very Slow": every entry still waits its 10 ms.
         const QRegularExpressionMatch walk =
-            QRegularExpression(QStringLiteral("^Rings done. Passing the ([\\d,]+) queue entries the search did not "
-                                              "fill: about (\\d+) s left at this delay. Esc finishes.$"))
+            QRegularExpression(
+                QStringLiteral("^Rings done. Passing the ([\\d,]+) queue entries the search did not "
+                               "fill: about (\\d+) s left at this delay. Esc finishes.$"))
                 .match(seen[1]);
         QVERIFY2(walk.hasMatch(), qPrintable(seen[1]));
         const int left = walk.captured(1).remove(QLatin1Char(',')).toInt();
