@@ -71,6 +71,8 @@ void LessonPicture::renderAll()
     for (int y = 0; y <= GridLast; ++y)
         for (int x = 0; x <= GridLast; ++x)
             renderSquare(x, y);
+    startMark = drawMark(true, 'S');
+    finishMark = drawMark(false, 'F');
 }
 
 void LessonPicture::painted(const QRect& pixels)
@@ -142,52 +144,60 @@ void LessonPicture::paintEvent(QPaintEvent* event)
     for (const QRect& around : QRegion(event->rect()) - area)
         painter.fillRect(around, QColor(Surround));
     painter.drawImage(area.topLeft(), scaled);
-    paintMarks(painter);
+    paintMarks(painter, event->rect());
 }
 
 // The start in a circle and the finish in a square, each frame around its square with its letter
-// beside it: told apart from afar and without colour, the yellow still showing inside.
-void LessonPicture::paintMarks(QPainter& painter) const
+// beside it: told apart from afar and without colour, the yellow still showing inside. Marked
+// through the rings and the route too, which paint over the yellow until the end.
+void LessonPicture::paintMarks(QPainter& painter, const QRect& shown) const
 {
     const std::optional<MapDocument::Ends>& ends = document.markedEnds();
     if (!ends)
         return;
     const QRect area = mapArea();
-    const int frameSide = std::max(3 * square, 21);
-    QFont font = painter.font();
-    font.setBold(true);
-    font.setPixelSize(std::max(4 * square, 24));
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setBrush(Qt::NoBrush);
-    const struct {
-        Routeseer::PathStep at;
-        bool round;
-        const char* letter;
-    } marks[] = {{ends->start, true, "S"}, {ends->finish, false, "F"}};
-    for (const auto& [at, round, letter] : marks) {
-        // Marked through the rings and the route too, which paint over the yellow until the end.
+    for (const auto& [at, mark] :
+         {std::pair{ends->start, &startMark}, std::pair{ends->finish, &finishMark}}) {
         if (at.x >= GridLast || at.y >= GridLast)
             continue;
+        // The mark's image has the square's middle at the middle of its left part.
         const QPoint centre = area.topLeft() + QPoint(at.x * square + (square + gridLine) / 2,
                                                       at.y * square + (square + gridLine) / 2);
-        QRect frame(QPoint(), QSize(frameSide, frameSide));
-        frame.moveCenter(centre);
-        QPainterPath outline;
-        if (round)
-            outline.addEllipse(frame);
-        else
-            outline.addRect(frame);
-        QPainterPath text;
-        text.addText(0, 0, font, QString::fromLatin1(letter));
-        const QRectF bounds = text.boundingRect();
-        // Beside the frame's upper right corner, clear of the square.
-        text.translate(frame.right() + 4 - bounds.left(), frame.top() - bounds.center().y());
-        // Black on white, thick: readable over any colour of the map.
-        for (const auto& [colour, width] : {std::pair{Qt::white, 6}, std::pair{Qt::black, 2}}) {
-            painter.setPen(QPen(colour, width));
-            painter.drawPath(outline);
-        }
-        painter.strokePath(text, QPen(Qt::white, 5));
-        painter.fillPath(text, Qt::black);
+        const QPoint corner = centre - QPoint(mark->height() / 2, mark->height() / 2);
+        if (shown.intersects(QRect(corner, mark->size())))
+            painter.drawImage(corner, *mark);
     }
+}
+
+QImage LessonPicture::drawMark(bool round, char letter) const
+{
+    const int frameSide = std::max(3 * square, 21);
+    QFont font = this->font();
+    font.setBold(true);
+    font.setPixelSize(std::max(4 * square, 24));
+    QPainterPath text;
+    text.addText(0, 0, font, QString(QLatin1Char(letter)));
+    const QRectF bounds = text.boundingRect();
+    // Room for the frame, the letter beside its upper right corner and the white edges.
+    const int edge = 4;
+    const int side = frameSide + 2 * edge;
+    QImage image(side + int(bounds.width()) + 2 * edge, side, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRect frame(edge, edge, frameSide, frameSide);
+    QPainterPath outline;
+    if (round)
+        outline.addEllipse(frame);
+    else
+        outline.addRect(frame);
+    text.translate(frame.right() + edge - bounds.left(), frame.top() + edge - bounds.top());
+    // Black on white, thick: readable over any colour of the map.
+    for (const auto& [colour, width] : {std::pair{Qt::white, 6}, std::pair{Qt::black, 2}}) {
+        painter.setPen(QPen(colour, width));
+        painter.drawPath(outline);
+    }
+    painter.strokePath(text, QPen(Qt::white, 5));
+    painter.fillPath(text, Qt::black);
+    return image;
 }

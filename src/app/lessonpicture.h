@@ -38,13 +38,18 @@ class LessonPicture : public QWidget {
     // at the next repaint.
     void painted(const QRect& pixels);
     void renderPainted();
-    void paintMarks(QPainter& painter) const;
+    void paintMarks(QPainter& painter, const QRect& shown) const;
+    QImage drawMark(bool round, char letter) const;
 
     const MapDocument& document;
     QImage scaled;
     int square = 5;                 // screen pixels per square
     int gridLine = 1;               // of which the square's grid line takes this many
     std::vector<int> pictureOffset; // the picture pixel of a square each screen pixel of it stands for
+    // The marks of the start and the finish, drawn once for the square size: text drawn as paths
+    // costs more than the rest of a repaint.
+    QImage startMark;
+    QImage finishMark;
     bool byDistance = false;
     // The animation paints thousands of squares a second: they are rendered and shown at most at
     // the screen's pace.
