@@ -79,8 +79,8 @@ std::string inTheWay(Target& at, const WriteRules& rules)
     at.existing = seen;
     if (!rules.mayReplace)
         return {};
-    const Descriptor file{::openat(at.folder, at.name.c_str(),
-                                   O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC)};
+    const Descriptor file{
+        ::openat(at.folder, at.name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC)};
     struct stat opened {};
     if (!file.valid() || ::fstat(file.get(), &opened) != 0)
         return systemReason();

@@ -37,7 +37,7 @@ struct Row {
     const char* label;
     const char* user;
     std::function<void(const Place&)> plant;
-    const char* reason; // a piece of the reason it is refused with; nullptr when it is written
+    const char* reason;          // a piece of the reason it is refused with; nullptr when it is written
     const char* after = nullptr; // "MODE OWNER GROUP" of the file written
 };
 
@@ -150,10 +150,10 @@ const std::vector<Row>& rows()
         {"Folder", "root", [](const Place& at) { fs::create_directory(at.target); }, "folder"},
         {"Socket", "root", [](const Place& at) { socketAt(at.target); }, "socket"},
         // Rights, as a user who may write the folder but not every file in it.
-        {"OwnFileInASharedFolder", "nobody", [](const Place& at) { writeFile(at.target, "old", 0644, "nobody"); },
-         nullptr, "644 nobody nogroup"},
-        {"OtherUsersFileInASharedFolder", "nobody", [](const Place& at) { writeFile(at.target, "old", 0644); },
-         "Permission denied"},
+        {"OwnFileInASharedFolder", "nobody",
+         [](const Place& at) { writeFile(at.target, "old", 0644, "nobody"); }, nullptr, "644 nobody nogroup"},
+        {"OtherUsersFileInASharedFolder", "nobody",
+         [](const Place& at) { writeFile(at.target, "old", 0644); }, "Permission denied"},
         {"OtherUsersWritableFileInASharedFolder", "nobody",
          [](const Place& at) { writeFile(at.target, "old", 0666); }, nullptr, "666 nobody nogroup"},
         {"OtherUsersWritableFileInAStickyFolder", "nobody",
@@ -222,7 +222,9 @@ TEST_P(Writer, ReplacesOnlyWhatThisUserMayAndNeverWritesThroughAnything)
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, Writer, ::testing::ValuesIn(rows()),
-                         [](const ::testing::TestParamInfo<Row>& info) { return std::string(info.param.label); });
+                         [](const ::testing::TestParamInfo<Row>& info) {
+                             return std::string(info.param.label);
+                         });
 
 // A save killed at any moment leaves the old file or the new one, whole, and perhaps its temporary
 // file, which the next save removes; one still being written by another process stays.
@@ -235,7 +237,8 @@ TEST(Leftovers, KilledSavesAreClearedAndRunningOnesKept)
     for (int round = 0; round < 40; ++round) {
         const pid_t saver = ::fork();
         if (saver == 0) {
-            ::execl(WRITEFILE_HELPER, WRITEFILE_HELPER, scratch.at.target.c_str(), whole.c_str(), "0", nullptr);
+            ::execl(WRITEFILE_HELPER, WRITEFILE_HELPER, scratch.at.target.c_str(), whole.c_str(), "0",
+                    nullptr);
             ::_exit(127);
         }
         ::usleep(static_cast<useconds_t>(1000 + round * 137 % 5000));
@@ -269,7 +272,8 @@ TEST(Leftovers, TwoWritersOfOneNameBothSucceed)
     const std::string first(50000, 'a'), second(50000, 'b');
     const pid_t other = ::fork();
     if (other == 0) {
-        ::execl(WRITEFILE_HELPER, WRITEFILE_HELPER, scratch.at.target.c_str(), second.c_str(), "300", nullptr);
+        ::execl(WRITEFILE_HELPER, WRITEFILE_HELPER, scratch.at.target.c_str(), second.c_str(), "300",
+                nullptr);
         ::_exit(127);
     }
     const Ran mine = writeAs("root", scratch.at.target, first, 300);
