@@ -23,6 +23,8 @@ using namespace Routeseer;
 
 namespace {
 
+std::string bytes(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
 QByteArray mapImage() { return {reinterpret_cast<const char*>(&MapGrid(0, 0)), qsizetype(MapFileBytes)}; }
 
 void writeBytes(const QString& path, const QByteArray& bytes)
@@ -401,9 +403,11 @@ class FileDialogsTest : public QObject {
         }
 
         QStringList shown;
-        for (const ProgramFiles::ListedMap& entry : ProgramFiles::mapsIn({program.path(), user.path()})) {
-            const bool users = entry.path == user.filePath(entry.name);
-            QVERIFY2(users || entry.path == program.filePath(entry.name), qPrintable(entry.path));
+        for (const ProgramFiles::ListedMap& entry :
+             ProgramFiles::mapsIn({bytes(program.path()), bytes(user.path())})) {
+            const QString path = ProgramFiles::shown(entry.path);
+            const bool users = path == user.filePath(entry.name);
+            QVERIFY2(users || path == program.filePath(entry.name), qPrintable(path));
             shown << entry.name + (users ? QStringLiteral(" from the user's folder")
                                          : QStringLiteral(" from the program folder"));
         }
