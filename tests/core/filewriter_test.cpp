@@ -88,11 +88,10 @@ struct Ran {
 };
 
 // The helper as this user, with a timeout that catches a writer waiting on a FIFO.
-Ran writeAs(const char* user, const fs::path& path, const std::string& text, int times = 1)
+Ran helperAs(const char* user, const std::string& arguments)
 {
     const std::string command = std::string(std::strcmp(user, "root") == 0 ? "" : "runuser -u nobody -- ") +
-                                "timeout 10 " WRITEFILE_HELPER " '" + path.string() + "' '" + text + "' " +
-                                std::to_string(times);
+                                "timeout 10 " WRITEFILE_HELPER " " + arguments;
     std::FILE* out = ::popen(command.c_str(), "r");
     std::string said;
     char chunk[256];
@@ -100,6 +99,11 @@ Ran writeAs(const char* user, const fs::path& path, const std::string& text, int
         said += chunk;
     const int status = ::pclose(out);
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, said};
+}
+
+Ran writeAs(const char* user, const fs::path& path, const std::string& text, int times = 1)
+{
+    return helperAs(user, "'" + path.string() + "' '" + text + "' " + std::to_string(times));
 }
 
 void chmodFolder(const Place& at, mode_t mode) { ASSERT_EQ(::chmod(at.folder.c_str(), mode), 0); }
@@ -284,4 +288,30 @@ TEST(Leftovers, TwoWritersOfOneNameBothSucceed)
     const std::string now = readFile(scratch.at.target);
     EXPECT_TRUE(now == first || now == second);
     EXPECT_EQ(std::distance(fs::directory_iterator(scratch.at.folder), fs::directory_iterator()), 1);
+}
+
+// A maps folder that cannot be made: the message names the folder that failed and the system's reason.
+TEST(Folders, ThatCannotBeMadeSayWhichAndWhy)
+{
+    const Scratch scratch;
+    std::ofstream(scratch.at.outside / "file") << "a file";
+    fs::permissions(scratch.at.outside, fs::perms::all & ~fs::perms::others_write);
+    struct Case {
+        const char* user;
+        fs::path folder;
+        std::string said;
+    };
+    const Case cases[] = {
+        {"root", scratch.at.outside / "file" / "maps",
+         (scratch.at.outside / "file").string() + "\" could not be made: there is a file of that name"},
+        {"nobody", scratch.at.outside / "new" / "maps",
+         (scratch.at.outside / "new").string() + "\" could not be made: Permission denied"},
+        {"nobody", scratch.at.folder / "new" / "maps", ""},
+    };
+    for (const Case& c : cases) {
+        const Ran ran = helperAs(c.user, "--folder '" + c.folder.string() + "'");
+        EXPECT_EQ(ran.status, c.said.empty() ? 0 : 1) << ran.said;
+        EXPECT_NE(ran.said.find(c.said), std::string::npos) << ran.said;
+        EXPECT_EQ(fs::is_directory(c.folder), c.said.empty()) << c.folder;
+    }
 }

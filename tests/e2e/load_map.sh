@@ -2,7 +2,9 @@
 # Loads a sample map as a person does, on the X server in DISPLAY: "Load Map" from the File menu,
 # a click in the load list and the key "m" to choose maze.map, a double-click on it, OK on the box
 # that announces the load. Checks on screenshots that the box comes before the maze, and that the
-# maze's walls are then painted over the default map. load_map.sh PROGRAM MAPS_FOLDER OUTPUT_FOLDER
+# maze's walls are then painted over the default map. With "latin1", the program folder's name is
+# Latin-1, not UTF-8: the program finds its default map and its maps all the same.
+# load_map.sh PROGRAM MAPS_FOLDER OUTPUT_FOLDER [latin1]
 set -euo pipefail
 
 program=$1
@@ -14,6 +16,7 @@ source "$(dirname "$0")/mapscreen.sh"
 
 # A program folder of the test's own, holding just the bundled maps, so the list is known.
 folder="$out/load-program"
+[[ ${4:-} != latin1 ]] || folder="$out/load-prog-caf"$'\xe9'
 rm -rf "$folder"
 mkdir -p "$folder"
 cp "$program" "$maps"/*.map "$folder"

@@ -7,6 +7,9 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <fcntl.h>
+#include <fstream>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -14,6 +17,7 @@
 #include "document/mapnames.h"
 #include "document/programfiles.h"
 #include "guitest.h"
+#include "map/filewriter.h"
 #include "picture/mapgeometry.h"
 
 using GuiTest::describe;
@@ -503,6 +507,77 @@ class FileDialogsTest : public QObject {
 
         QCOMPARE(boxes.shown().size(), std::size_t(0));
         QVERIFY(mapImage() == map);
+    }
+
+    // A name is the bytes the folder stores: one that is not UTF-8 is listed with a replacement
+    // mark and loads from its own file.
+    void aMapWhoseNameIsNotUtf8IsListedAndLoads()
+    {
+        Session session;
+        auto& [boxes, folder, window] = session;
+        MapGrid(30, 70).passable = Wall;
+        QVERIFY(savemap(ProgramFiles::path("\xff\xfe.map")));
+        MapGrid(30, 70).passable = Open;
+        window->Load->trigger();
+
+        boxes.answerOk();
+        doubleClickEntry(*window, QStringLiteral("\uFFFD\uFFFD.map"));
+
+        QCOMPARE(boxes.shown().size(), std::size_t(1));
+        QCOMPARE(MapGrid(30, 70).passable, Wall);
+    }
+
+    // Class maps: routeseer/maps under each absolute folder of XDG_DATA_DIRS, the first the most
+    // important, over the program folder's; a relative entry names no folder. Folder names are bytes.
+    void classMapsAreListedOverTheProgramFolders()
+    {
+        Session session;
+        const QTemporaryDir data;
+        const std::string first = bytes(data.path()) + "/caf\xe9", second = bytes(data.path()) + "/b";
+        const auto plant = [](const std::string& file) {
+            std::ofstream(file, std::ios::binary) << std::string(MapFileBytes, '\1');
+        };
+        for (const std::string& classFolder : {first, second, std::string("relative")})
+            QVERIFY(Routeseer::makeFolders(classFolder + "/routeseer/maps", nullptr));
+        plant(first + "/routeseer/maps/lesson.map");
+        plant(second + "/routeseer/maps/lesson.map");
+        plant(second + "/routeseer/maps/maze.map");
+        plant("relative/routeseer/maps/relative.map");
+        qputenv("XDG_DATA_DIRS", QByteArray::fromStdString("relative:" + first + ":" + second));
+
+        std::vector<std::string> listed;
+        for (const ProgramFiles::ListedMap& entry : ProgramFiles::listedMaps())
+            listed.push_back(entry.path);
+        const std::string lesson = ProgramFiles::mapPath("lesson.map");
+        qunsetenv("XDG_DATA_DIRS");
+        QDir(QStringLiteral("relative")).removeRecursively();
+
+        const auto program = [](const char* name) { return ProgramFiles::path(name); };
+        QCOMPARE(listed, (std::vector<std::string>{program("blankmap.map"), program("diagonal.map"),
+                                                   first + "/routeseer/maps/lesson.map",
+                                                   second + "/routeseer/maps/maze.map", program("rooms.map"),
+                                                   program("spiral.map")}));
+        QCOMPARE(lesson, first + "/routeseer/maps/lesson.map");
+    }
+
+    // A save killed in an earlier run left its temporary file: the start removes it, but not one
+    // that a save running in another instance holds.
+    void theStartRemovesKilledSavesLeftoversOnly()
+    {
+        GuiTest::ModalBoxes boxes;
+        GuiTest::ProgramFolder folder;
+        const QString killed = folder.path(QStringLiteral(".saving-abcd1234"));
+        const QString running = folder.path(QStringLiteral(".saving-running0"));
+        writeBytes(killed, "half a map");
+        writeBytes(running, "half a map");
+        const int held = ::open(QFile::encodeName(running).constData(), O_RDONLY);
+        QCOMPARE(::flock(held, LOCK_EX), 0);
+
+        const auto window = GuiTest::startProgram();
+
+        QVERIFY(!QFileInfo::exists(killed));
+        QVERIFY(QFileInfo::exists(running));
+        ::close(held);
     }
 
     void everySampleMapLoadsFromTheListAndConnectsStartAndFinish()
