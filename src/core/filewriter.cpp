@@ -98,20 +98,33 @@ void keepRights(int file, const struct stat& old)
     ::fchmod(file, old.st_mode & (S_IRWXU | S_IRWXG | S_IRWXO));
 }
 
+// Renames the written temporary file to the target's name.
+bool putInPlace(Target& at, const std::string& scratch, const WriteRules& rules)
+{
+    const auto rename = [&](unsigned flags) {
+        return ::renameat2(at.folder, scratch.c_str(), at.folder, at.name.c_str(), flags) == 0;
+    };
+    // Where nothing stood, nothing may have come since unseen: a link planted meanwhile stays.
+    if (at.existing || rename(RENAME_NOREPLACE))
+        return at.existing ? rename(0) : true;
+    // Another save of the same name came first, or the file system knows no such rename (EINVAL):
+    // what stands there now is looked at as the first look did.
+    if (errno == EEXIST && !inTheWay(at, rules).empty()) {
+        errno = EEXIST;
+        return false;
+    }
+    return (errno == EEXIST || errno == EINVAL) && rename(0);
+}
+
 // Writes the temporary file and puts it in place of the target.
-bool writeAndRename(const Target& at, int file, const std::string& scratch, std::span<const std::byte> bytes)
+bool writeAndRename(Target& at, int file, const std::string& scratch, std::span<const std::byte> bytes,
+                    const WriteRules& rules)
 {
     if (!PosixFiles::writeFully(file, bytes.data(), bytes.size()))
         return false;
     if (at.existing)
         keepRights(file, *at.existing);
-    if (!PosixFiles::syncFully(file))
-        return false;
-    // Where nothing stood, nothing may have come since: a link planted meanwhile stays. A file
-    // system that knows no such rename (EINVAL) gets a plain one.
-    const unsigned flags = at.existing ? 0 : RENAME_NOREPLACE;
-    if (::renameat2(at.folder, scratch.c_str(), at.folder, at.name.c_str(), flags) != 0 &&
-        (errno != EINVAL || ::renameat(at.folder, scratch.c_str(), at.folder, at.name.c_str()) != 0))
+    if (!PosixFiles::syncFully(file) || !putInPlace(at, scratch, rules))
         return false;
     // The rename itself reaches the disk with the folder; a file system that cannot sync a
     // folder has still made the rename.
@@ -150,7 +163,7 @@ bool writeFile(const std::string& path, std::span<const std::byte> bytes, const 
     if (!file.valid())
         return false;
     // The file stays open, and so locked, until it has its name: no cleaner takes it before.
-    if (writeAndRename(at, file.get(), scratch, bytes))
+    if (writeAndRename(at, file.get(), scratch, bytes, rules))
         return true;
     const std::string reason = errno == EEXIST ? "something was put at the path meanwhile" : systemReason();
     ::unlinkat(folder.get(), scratch.c_str(), 0);

@@ -40,8 +40,8 @@ void writeFile(const fs::path& path, const std::string& text)
     std::ofstream(path, std::ios::binary) << text;
 }
 
-// routeseer-map in `folder` with these arguments as bytes, its messages in said; killed after 10 s
-// (the watchdog catches a job that reads forever).
+// routeseer-map in `folder` with these arguments as bytes; killed after 10 s (the watchdog catches
+// a job that reads forever).
 Ran run(const fs::path& folder, std::vector<std::string> arguments)
 {
     arguments.insert(arguments.begin(), {"timeout", "10", ROUTESEER_MAP});
@@ -49,21 +49,20 @@ Ran run(const fs::path& folder, std::vector<std::string> arguments)
     for (std::string& argument : arguments)
         argv.push_back(argument.data());
     argv.push_back(nullptr);
-    const fs::path said = folder / "said";
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addchdir_np(&actions, folder.c_str());
-    posix_spawn_file_actions_addopen(&actions, 2, said.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 2, (folder / "said").c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                     0644);
     pid_t pid = 0;
-    EXPECT_EQ(::posix_spawnp(&pid, "timeout", &actions, nullptr, argv.data(), environ), 0);
+    ::posix_spawnp(&pid, "timeout", &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
     int status = 0;
     rusage used{};
     ::wait4(pid, &status, 0, &used);
-    const std::string message = readFile(said);
-    fs::remove(said);
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, message, used.ru_maxrss};
+    const std::string said = readFile(folder / "said");
+    fs::remove(folder / "said");
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, said, used.ru_maxrss};
 }
 
 // A map of the default map's shape: walled round, open inside.
@@ -108,8 +107,6 @@ struct Row {
     std::function<void(const fs::path&)> check = {};
 };
 
-void unchanged(const fs::path& file, const std::string& before) { EXPECT_EQ(readFile(file), before) << file; }
-
 const std::vector<Row>& rows()
 {
     static const std::string notes = "notes, not a map\n";
@@ -130,17 +127,17 @@ const std::vector<Row>& rows()
          {"make", "notes.txt", "notes.txt"},
          2,
          "is the input notes.txt itself",
-         [](const fs::path& at) { unchanged(at / "notes.txt", notes); }},
+         [](const fs::path& at) { EXPECT_EQ(readFile(at / "notes.txt"), notes); }},
         {"OwnInputThroughALink",
          {"png", "blank.map", "blank.png"},
          2,
          "is the input blank.map itself",
-         [](const fs::path& at) { unchanged(at / "blank.map", blankMap()); }},
+         [](const fs::path& at) { EXPECT_EQ(readFile(at / "blank.map"), blankMap()); }},
         {"TextAtTheMapsName",
          {"make", "habits.txt", "notes.txt"},
          2,
          "not a map file",
-         [](const fs::path& at) { unchanged(at / "notes.txt", notes); }},
+         [](const fs::path& at) { EXPECT_EQ(readFile(at / "notes.txt"), notes); }},
         {"MapReplaced",
          {"make", "habits.txt", "blank.map"},
          0,
@@ -150,7 +147,7 @@ const std::vector<Row>& rows()
          {"png", "blank.map", "notes.png"},
          2,
          "not a picture",
-         [](const fs::path& at) { unchanged(at / "notes.png", notes); }},
+         [](const fs::path& at) { EXPECT_EQ(readFile(at / "notes.png"), notes); }},
         {"JpgIsJpeg",
          {"png", "blank.map", "out.JPG"},
          0,
@@ -193,16 +190,14 @@ const std::vector<Row>& rows()
 
 void PrintTo(const Row& row, std::ostream* out) { *out << row.label; }
 
-class Scratch {
-  public:
-    Scratch()
+struct Scratch {
+    static fs::path made()
     {
         std::string pattern = (fs::temp_directory_path() / "routeseer-inputs-XXXXXX").string();
-        EXPECT_NE(::mkdtemp(pattern.data()), nullptr);
-        folder = pattern;
+        return ::mkdtemp(pattern.data());
     }
     ~Scratch() { fs::remove_all(folder); }
-    fs::path folder;
+    fs::path folder = made();
 };
 
 class Inputs : public ::testing::TestWithParam<Row> {};
@@ -225,11 +220,7 @@ TEST_P(Inputs, AreTakenOrRefusedWithAMessage)
     const Ran ran = run(at, row.arguments);
 
     EXPECT_EQ(ran.status, row.status) << ran.said;
-    if (row.said) {
-        EXPECT_NE(ran.said.find(row.said), std::string::npos) << ran.said;
-    } else {
-        EXPECT_EQ(ran.said, "");
-    }
+    EXPECT_TRUE(row.said ? ran.said.find(row.said) != std::string::npos : ran.said.empty()) << ran.said;
     if (row.check)
         row.check(at);
 }
@@ -244,9 +235,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, Inputs, ::testing::ValuesIn(rows()),
 TEST(Inputs, EndlessInputsStopAtTheBound)
 {
     const Scratch scratch;
-    {
-        std::ofstream sparse(scratch.folder / "sparse.txt");
-    }
+    std::ofstream(scratch.folder / "sparse.txt").close();
     fs::resize_file(scratch.folder / "sparse.txt", 1ull << 30);
     const std::vector<std::vector<std::string>> cases{
         {"make", "/dev/zero", "out.map"},

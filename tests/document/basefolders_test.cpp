@@ -1,86 +1,55 @@
 // The base folders by their rules: only absolute values count, the home comes from the password
 // database without HOME, and a folder name's bytes come back as they were, UTF-8 or not.
 #include <QTest>
-#include <cstdlib>
 #include <pwd.h>
 #include <unistd.h>
 
 #include "document/basefolders.h"
 
-Q_DECLARE_METATYPE(std::string)
-
-namespace {
-
-constexpr const char* Unset = nullptr;
-
-void setOrUnset(const char* name, const QByteArray& value)
-{
-    if (value.isNull())
-        ::unsetenv(name);
-    else
-        ::setenv(name, value.constData(), 1);
-}
-
-std::string accountHome() { return ::getpwuid(::getuid())->pw_dir; }
-
-} // namespace
-
 class BaseFoldersTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void dataHomeTakesAbsolutePathsOnly_data()
+    void onlyAbsolutePathsCount_data()
     {
-        QTest::addColumn<QByteArray>("home");
+        QTest::addColumn<QByteArrayList>("environment"); // HOME, XDG_DATA_HOME, XDG_DATA_DIRS; null: unset
         QTest::addColumn<QByteArray>("dataHome");
-        QTest::addColumn<std::string>("expected");
-        QTest::newRow("set") << QByteArray("/h") << QByteArray("/d/x") << std::string("/d/x");
-        QTest::newRow("unset") << QByteArray("/h") << QByteArray(Unset) << std::string("/h/.local/share");
-        QTest::newRow("empty") << QByteArray("/h") << QByteArray("") << std::string("/h/.local/share");
-        QTest::newRow("relative") << QByteArray("/h") << QByteArray("data") << std::string("/h/.local/share");
-        QTest::newRow("not UTF-8") << QByteArray("/h") << QByteArray("/d/caf\xe9\xff")
-                                   << std::string("/d/caf\xe9\xff");
-        QTest::newRow("no HOME") << QByteArray(Unset) << QByteArray(Unset) << accountHome() + "/.local/share";
-        QTest::newRow("relative HOME")
-            << QByteArray("h") << QByteArray(Unset) << accountHome() + "/.local/share";
-    }
-
-    void dataHomeTakesAbsolutePathsOnly()
-    {
-        QFETCH(QByteArray, home);
-        QFETCH(QByteArray, dataHome);
-        QFETCH(std::string, expected);
-        const QByteArray homeBefore = qgetenv("HOME");
-        setOrUnset("HOME", home);
-        setOrUnset("XDG_DATA_HOME", dataHome);
-        const std::string found = BaseFolders::dataHome();
-        setOrUnset("HOME", homeBefore);
-        ::unsetenv("XDG_DATA_HOME");
-        QCOMPARE(found, expected);
-    }
-
-    void dataFoldersTakeAbsolutePathsOnly_data()
-    {
-        QTest::addColumn<QByteArray>("dataDirs");
-        QTest::addColumn<QStringList>("expected"); // Latin-1: byte for byte
-        const QStringList fallback{"/usr/local/share", "/usr/share"};
-        QTest::newRow("unset") << QByteArray(Unset) << fallback;
-        QTest::newRow("empty") << QByteArray("") << fallback;
-        QTest::newRow("only relative") << QByteArray("share:.") << fallback;
+        QTest::addColumn<QByteArray>("dataFolders"); // joined by ':'
+        const QByteArray account = QByteArray(::getpwuid(::getuid())->pw_dir) + "/.local/share";
+        const QByteArray fallback = "/usr/local/share:/usr/share";
+        QTest::newRow("set") << QByteArrayList{"/h", "/d/x", "/a:/b"} << QByteArray("/d/x")
+                             << QByteArray("/a:/b");
+        QTest::newRow("unset") << QByteArrayList{"/h", {}, {}} << QByteArray("/h/.local/share") << fallback;
+        QTest::newRow("empty") << QByteArrayList{"/h", "", ""} << QByteArray("/h/.local/share") << fallback;
+        QTest::newRow("relative") << QByteArrayList{"/h", "data", "share:."} << QByteArray("/h/.local/share")
+                                  << fallback;
         QTest::newRow("relative and empty entries left out")
-            << QByteArray("/a::rel/b:/c/caf\xe9:") << QStringList{"/a", QString::fromLatin1("/c/caf\xe9")};
+            << QByteArrayList{"/h", {}, "/a::rel/b:/c:"} << QByteArray("/h/.local/share")
+            << QByteArray("/a:/c");
+        QTest::newRow("not UTF-8") << QByteArrayList{"/h", "/d/caf\xe9\xff", "/c/caf\xe9"}
+                                   << QByteArray("/d/caf\xe9\xff") << QByteArray("/c/caf\xe9");
+        QTest::newRow("no HOME") << QByteArrayList{{}, {}, {}} << account << fallback;
+        QTest::newRow("relative HOME") << QByteArrayList{"h", {}, {}} << account << fallback;
     }
 
-    void dataFoldersTakeAbsolutePathsOnly()
+    void onlyAbsolutePathsCount()
     {
-        QFETCH(QByteArray, dataDirs);
-        QFETCH(QStringList, expected);
-        setOrUnset("XDG_DATA_DIRS", dataDirs);
-        QStringList found;
+        QFETCH(QByteArrayList, environment);
+        QFETCH(QByteArray, dataHome);
+        QFETCH(QByteArray, dataFolders);
+        const QByteArray home = qgetenv("HOME");
+        const char* names[] = {"HOME", "XDG_DATA_HOME", "XDG_DATA_DIRS"};
+        for (int i = 0; i < 3; ++i)
+            environment[i].isNull() ? qunsetenv(names[i]) : qputenv(names[i], environment[i]);
+        const std::string foundHome = BaseFolders::dataHome();
+        QByteArrayList foundFolders;
         for (const std::string& folder : BaseFolders::dataFolders())
-            found << QString::fromLatin1(folder);
-        ::unsetenv("XDG_DATA_DIRS");
-        QCOMPARE(found, expected);
+            foundFolders << QByteArray::fromStdString(folder);
+        qputenv("HOME", home);
+        qunsetenv("XDG_DATA_HOME");
+        qunsetenv("XDG_DATA_DIRS");
+        QCOMPARE(QByteArray::fromStdString(foundHome), dataHome);
+        QCOMPARE(foundFolders.join(':'), dataFolders);
     }
 };
 
