@@ -534,7 +534,8 @@ class FileDialogsTest : public QObject {
         const std::string first = bytes(data.path()) + "/caf\xe9", second = bytes(data.path()) + "/b";
         for (const std::string& classFolder : {first, second, std::string("relative")})
             QVERIFY(Routeseer::makeFolders(classFolder + "/routeseer/maps", nullptr));
-        for (const std::string& map : {first + "/lesson", second + "/lesson", second + "/maze", "relative/x"})
+        for (const std::string& map :
+             {first + "/lesson", second + "/lesson", second + "/maze", std::string("relative/x")})
             std::ofstream(map.substr(0, map.rfind('/')) + "/routeseer/maps" + map.substr(map.rfind('/')) +
                           ".map")
                 << std::string(MapFileBytes, '\1');
