@@ -3,7 +3,6 @@
 #include "map/filewriter.h"
 
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <optional>

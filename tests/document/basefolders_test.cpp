@@ -17,8 +17,6 @@ class BaseFoldersTest : public QObject {
         QTest::addColumn<QByteArray>("dataFolders"); // joined by ':'
         const QByteArray account = QByteArray(::getpwuid(::getuid())->pw_dir) + "/.local/share";
         const QByteArray fallback = "/usr/local/share:/usr/share";
-        QTest::newRow("set") << QByteArrayList{"/h", "/d/x", "/a:/b"} << QByteArray("/d/x")
-                             << QByteArray("/a:/b");
         QTest::newRow("unset") << QByteArrayList{"/h", {}, {}} << QByteArray("/h/.local/share") << fallback;
         QTest::newRow("empty") << QByteArrayList{"/h", "", ""} << QByteArray("/h/.local/share") << fallback;
         QTest::newRow("relative") << QByteArrayList{"/h", "data", "share:."} << QByteArray("/h/.local/share")
