@@ -13,7 +13,8 @@ namespace {
 
 void writeLine(QTextStream& out, const QString& name, const QRect& place)
 {
-    out << name << ' ' << place.x() << ' ' << place.y() << ' ' << place.width() << ' ' << place.height() << '\n';
+    out << name << ' ' << place.x() << ' ' << place.y() << ' ' << place.width() << ' ' << place.height()
+        << '\n';
 }
 
 } // namespace
@@ -30,8 +31,7 @@ bool write(const QMainWindow& window, const QString& path)
         if (control->objectName().isEmpty() || control->objectName().startsWith(QLatin1String("qt_")) ||
             control->isWindow())
             continue;
-        writeLine(out, control->objectName(),
-                  QRect(control->mapTo(&window, QPoint(0, 0)), control->size()));
+        writeLine(out, control->objectName(), QRect(control->mapTo(&window, QPoint(0, 0)), control->size()));
     }
     const QMenuBar* bar = window.menuBar();
     for (QAction* title : bar->actions())
