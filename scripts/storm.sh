@@ -8,7 +8,8 @@
 # missing where the program must show one, or a file outside the folder changed fails the run.
 #   scripts/storm.sh [SECONDS] [PROGRAM]
 # The default program is the sanitizer build's, made if missing. It runs from a copy of its folder
-# planted with hostile files. STORM_SEED=N repeats a storm's choices; STORM_ONLY=random,loads,
+# planted with hostile files; some sessions run it as nobody, whose maps go where odd
+# XDG_DATA_HOME values lead. STORM_SEED=N repeats a storm's choices; STORM_ONLY=random,loads,
 # names,ends keeps to some of its parts; STORM_KEEP=DIR keeps the logs there.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -22,7 +23,7 @@ if [[ -z $program ]]; then
   program=$build/src/routeseer
 fi
 source scripts/install-missing.sh
-install_missing xvfb xdotool openbox xclip python3 python3-xlib
+install_missing xvfb xdotool openbox xclip python3 python3-xlib util-linux
 
 # Everything the storm makes lives in one folder, gone when the storm ends, however it ends.
 work=$(mktemp -d "${TMPDIR:-/tmp}/routeseer-storm.XXXXXX")
@@ -30,6 +31,9 @@ keep() { [[ -z ${STORM_KEEP:-} ]] || { mkdir -p "$STORM_KEEP" && cp -r "$work/lo
 trap 'keep; rm -rf "$work"' EXIT
 mkdir -p "$work/program" "$work/home" "$work/logs" "$work/pictures"
 mkdir -m 700 "$work/runtime"
+# Some sessions run the program as nobody, who must reach it and may export pictures.
+chmod 755 "$work"
+chmod 1777 "$work/pictures"
 cp "$program" "$(dirname "$program")"/*.map "$work/program/"
 echo "the storm's own file outside the program folder: it must stay as it is" >"$work/outside.txt"
 

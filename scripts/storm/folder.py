@@ -1,6 +1,7 @@
 """The program's folder as a hostile one: "maps" that are short, empty, oversized, folders, FIFOs,
-links to a FIFO, to /dev/zero, dangling or to themselves, and planted NAME.map.saving files; and a
-slot map that turns into any of them between the reading of the load list and the load."""
+links to a FIFO, to /dev/zero, dangling or to themselves, planted NAME.map.saving files, another
+user's map and a killed save's leftover; and a slot map that turns into any of them between the
+reading of the load list and the load. Paths are bytes: a name need not be UTF-8."""
 import hashlib
 import os
 import shutil
@@ -31,16 +32,33 @@ def digest(path):
         return hashlib.sha256(file.read()).hexdigest()
 
 
+# A temporary file of a save that was killed, as the program names them.
+Leftover = b".saving-storm000"
+
+
 class Folder:
-    def __init__(self, path, outside):
-        self.path = path
+    def __init__(self, path, outside, good_map=None):
+        self.path = os.fsencode(path)
         self.outside = outside
-        with open(os.path.join(path, "blankmap.map"), "rb") as file:
-            self.good_map = file.read()
+        if good_map is None:
+            with open(self.at("blankmap.map"), "rb") as file:
+                good_map = file.read()
+        self.good_map = good_map
         self.outside_digest = digest(outside)
 
     def at(self, name):
-        return os.path.join(self.path, name)
+        return os.path.join(self.path, os.fsencode(name))
+
+    def plant_map(self, name, owner=None):
+        with open(self.at(name), "wb") as file:
+            file.write(self.good_map)
+        if owner is not None:
+            os.chown(self.at(name), owner, owner)
+
+    def leftovers(self):
+        """The temporary files of saves in the folder: none may stay once the program has started."""
+        return [name for name in os.listdir(self.path) if name.startswith(b".saving-")
+                and stat.S_ISREG(os.lstat(self.at(name)).st_mode)]
 
     def plant_all(self):
         """Every hostile kind once under its own name, where the load list may show it."""
@@ -60,7 +78,7 @@ class Folder:
         elif kind == "fifo":
             os.mkfifo(target)
         else:
-            destination = {"fifo-link": self.pipe(), "zero-link": "/dev/zero", "dangling": "nowhere.map",
+            destination = {"fifo-link": self.pipe(), "zero-link": b"/dev/zero", "dangling": b"nowhere.map",
                            "self-link": os.path.basename(target)}
             os.symlink(destination[kind], target)
 
@@ -69,7 +87,7 @@ class Folder:
         pipe = self.at(".pipe")
         if not os.path.lexists(pipe):
             os.mkfifo(pipe)
-        return ".pipe"
+        return b".pipe"
 
     def remove(self, target):
         if os.path.isdir(target) and not os.path.islink(target):
@@ -79,11 +97,9 @@ class Folder:
 
     def reset_slot(self):
         """The slot as an ordinary map, so that every program lists it."""
-        spare = self.at(".slot.new")
-        with open(spare, "wb") as file:
-            file.write(self.good_map)
+        self.plant_map(".slot.new")
         self.remove(self.at(Slot))
-        os.replace(spare, self.at(Slot))
+        os.replace(self.at(".slot.new"), self.at(Slot))
 
     def turn_slot(self, kind):
         self.make(kind, self.at(Slot))
@@ -92,7 +108,7 @@ class Folder:
         saving = self.at(f"{name}.map.saving")
         self.remove(saving)
         if name == "trap":
-            os.symlink(self.outside, saving)
+            os.symlink(os.fsencode(self.outside), saving)
         else:
             os.mkfifo(saving)
 

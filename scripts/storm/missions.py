@@ -1,6 +1,8 @@
 """The storm's missions, each with what the user must see: a hostile map loaded from the list, an
 awkward name typed into the save dialog, and the end of a session by a person's way out."""
 import os
+import signal
+import stat
 import time
 
 from folder import Hostile, PlantedSaving, Slot
@@ -15,10 +17,15 @@ SaveNames = [
     ("300 letters", "m" * 300, "refuse"), ("German", "Straße", "save"), ("Chinese", "地図", "save"),
     ("default map", "blankmap", "save"), ("ordinary", "storm map 1", "save"),
     ("folder in the way", "folder", "refuse"),
+    # Root's sticky folder or nobody's own: a map of another user's is theirs alone.
+    ("another user's map", "theirs", "refuse"),
     # A planted NAME.map.saving must be neither followed nor waited on.
     *[(f"planted {name}.map.saving ({what})", name, "save") for name, what in PlantedSaving.items()],
 ]
 QuitLimitSeconds = 2.0
+# What stands at the path the picture is exported to: a link to the file outside, or a FIFO.
+Exports = {"link": "a link to the file outside the folder", "fifo": "a FIFO"}
+KillSignals = [signal.SIGKILL, signal.SIGTERM, signal.SIGINT, signal.SIGHUP]
 
 
 def all_missions(storm):
@@ -26,8 +33,12 @@ def all_missions(storm):
     found = []
     if "loads" in storm.parts:
         found += [(f"load {Hostile[kind][0]}", lambda s, kind=kind: hostile_load(s, kind)) for kind in Hostile]
+    if "loads" in storm.parts:
+        found += [("load a map whose name is not UTF-8", load_odd_name)]
     if "names" in storm.parts:
         found += [(f"save as {entry[0]}", lambda s, entry=entry: save_as(s, *entry)) for entry in SaveNames]
+        found += [(f"export the picture to {what}", lambda s, kind=kind: export_over(s, kind))
+                  for kind, what in Exports.items()]
     found = [(label, mission) for label, mission in found if storm.pick in label]
     storm.rng.shuffle(found)
     return found
@@ -69,9 +80,26 @@ def hostile_load(storm, kind):
     folder.reset_slot()
 
 
+def load_odd_name(storm):
+    """A map whose name is not UTF-8, first in the list: it loads, with no box but the announcement."""
+    hands, name = storm.program.hands, b"!!\xff\xfe.map"
+    storm.clear_boxes()
+    storm.folder.plant_map(name)
+    hands.menu_item("File", "Load Map")
+    time.sleep(0.3)
+    hands.click(LoadList[0] + 40, LoadList[1] + 8)
+    hands.keys("Home")
+    storm.note("load list: double-clicked !!\\xff\\xfe.map")
+    hands.click(LoadList[0] + 40, LoadList[1] + 8, times=2)
+    storm.answer(storm.wait_box("announced the load of a map whose name is not UTF-8"), "Return")
+    if box := storm.box_within(1.0):
+        raise StormFailure(f'the load of a map whose name is not UTF-8 showed the box "{storm.screen.title(box)}"')
+    os.remove(storm.folder.at(name))
+
+
 # --- save names --------------------------------------------------------------------------------
 def save_as(storm, label, name, outcome):
-    hands, folder = storm.program.hands, storm.folder
+    hands, folder = storm.program.hands, storm.saves
     storm.clear_boxes()
     if name in PlantedSaving:
         folder.plant_saving(name)
@@ -102,7 +130,7 @@ def save_as(storm, label, name, outcome):
 
 
 def check_outside(storm, label):
-    if storm.folder.outside_changed():
+    if storm.saves.outside_changed():
         raise StormFailure(f"saving as {label} changed the file outside the folder that a planted link points to")
 
 
@@ -111,7 +139,7 @@ def expect_saved(storm, label, name, before):
     until = time.monotonic() + BoxWaitSeconds
     while True:
         check_outside(storm, label)
-        if not (problem := storm.folder.saved_map_problem(name, before)):
+        if not (problem := storm.saves.saved_map_problem(name, before)):
             break
         if box := storm.box_within(0.1):
             raise StormFailure(f'saving as {label} showed the box "{storm.screen.title(box)}"')
@@ -135,7 +163,7 @@ def type_name(storm, name):
 def expect_nothing(storm, before, what):
     if box := storm.box_within(1.0):
         raise StormFailure(f'{what} showed the box "{storm.screen.title(box)}"')
-    if (after := storm.folder.names()) != before:
+    if (after := storm.saves.names()) != before:
         raise StormFailure(f"{what} changed the folder: {sorted(set(after) ^ set(before))}")
 
 
@@ -148,19 +176,70 @@ def save_picture(storm, dialog):
     storm.answer(dialog, "Return")
 
 
+def export_over(storm, kind):
+    """Ctrl+E to a path where a link or a FIFO stands: it is confirmed as an existing file, then a
+    box says why it cannot be written, and the link, the FIFO and the file outside stay."""
+    hands = storm.program.hands
+    storm.clear_boxes()
+    path = os.path.join(storm.work, "pictures", f"export-{kind}.png")
+    if not os.path.lexists(path):
+        os.symlink(storm.folder.outside, path) if kind == "link" else os.mkfifo(path)
+    hands.keys("ctrl+e")
+    dialog = storm.wait_box("opened the picture's file dialog")
+    storm.focus(dialog)
+    storm.note(f"typed the path of {Exports[kind]} into the picture's file dialog")
+    hands.keys("ctrl+a")
+    hands.type(path)
+    hands.keys("Return")
+    box = storm.wait_box(f"confirmed or refused the export to {Exports[kind]}")
+    if storm.screen.title(box) != "Pathfinding Algorithm":
+        storm.answer(box, "y")
+        box = storm.wait_box(f"refused the export to {Exports[kind]}", title="Pathfinding Algorithm")
+    storm.answer(box, "Return")
+    storm.counts["exports refused"] += 1
+    mode = os.lstat(path).st_mode
+    if not (stat.S_ISLNK(mode) if kind == "link" else stat.S_ISFIFO(mode)) or storm.folder.outside_changed():
+        raise StormFailure(f"the export to {Exports[kind]} replaced it or wrote through it")
+
+
 # --- ends of a session -------------------------------------------------------------------------
 def ways_out(storm):
     """Every way of ending a session once, in a random order, as (how, state)."""
     ways = [("quit", "idle"), ("quit", "animation"), ("close", "idle"), ("close", "animation"),
-            ("close", "box"), ("close", "name dialog")]
+            ("close", "box"), ("close", "name dialog"), ("kill", "saving")]
     ways = [(how, state) for how, state in ways if "ends" in storm.parts and storm.pick in f"{how} while {state}"]
     storm.rng.shuffle(ways)
     return ways or [("quit", "idle")]
 
 
+def kill_while_saving(storm):
+    """Saves a map and kills the program by a signal a moment later: the map is the old one or the
+    new one, whole, and any temporary file goes at the next start."""
+    program, hands = storm.program, storm.program.hands
+    before = storm.saves.identity("killed.map")
+    hands.menu_item("File", "Save Map")
+    storm.answer(storm.wait_box('asked "Are you sure you want to save this map?"', title="Save map?"), "Return")
+    storm.focus(storm.wait_box("asked for the map's name", title="Enter map name"))
+    program.stop_watching()
+    hands.type("killed")
+    hands.keys("Return")
+    time.sleep(storm.rng.uniform(0, 0.05))
+    sent = storm.rng.choice(KillSignals)
+    program.process.send_signal(sent)
+    storm.note(f"sent {sent.name} while saving killed.map")
+    if not program.wait_end(QuitLimitSeconds):
+        raise StormFailure(f"the program was still running {QuitLimitSeconds:.0f} s after {sent.name}")
+    if os.path.lexists(storm.saves.at("killed.map")) and storm.saves.identity("killed.map") != before:
+        if problem := storm.saves.saved_map_problem("killed", before):
+            raise StormFailure(f"a save killed by {sent.name}: {problem}")
+    storm.ends[f"{sent.name} while saving"] += 1
+
+
 def end_session(storm, how, state):
     program, hands = storm.program, storm.program.hands
     storm.clear_boxes()
+    if how == "kill":
+        return kill_while_saving(storm)
     if state == "animation":
         start_slow_animation(storm)
     elif state == "box":

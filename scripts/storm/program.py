@@ -21,12 +21,12 @@ class StormFailure(Exception):
 
 
 class Program:
-    def __init__(self, executable, log_path, environment, screen, remark):
+    def __init__(self, executable, log_path, environment, screen, remark, command=()):
         self.screen = screen
         self.log_path = log_path
         self.hang = None
         with open(log_path, "wb") as log:
-            self.process = subprocess.Popen([executable], cwd=os.path.dirname(executable), stdout=log,
+            self.process = subprocess.Popen([*command, executable], cwd=os.path.dirname(executable), stdout=log,
                                             stderr=subprocess.STDOUT, env=environment)
         self.pid = self.process.pid
         self.window = self._wait_for_window()

@@ -16,8 +16,9 @@ import time
 
 import actions
 import missions
-from folder import Folder
+from folder import Folder, Leftover
 from program import BoxWaitSeconds, Program, StormFailure
+from seats import Nobody, Seat
 from xscreen import Screen
 
 RingLength = 20
@@ -36,6 +37,7 @@ class Storm:
         self.executable = executable
         self.work = work
         self.folder = Folder(os.path.dirname(executable), os.path.join(work, "outside.txt"))
+        self.saves = self.folder  # where the session's user saves maps
         self.seed = int(os.environ.get("STORM_SEED") or random.randrange(1 << 31))
         self.rng = random.Random(self.seed)
         self.parts = set(os.environ.get("STORM_ONLY", "").split(",")) & set(Parts) or set(Parts)
@@ -180,10 +182,20 @@ class Storm:
 
     def session(self, end):
         self.sessions += 1
-        self.folder.plant_all()
+        seat = Seat(self.work, self.folder.path, self.rng)
+        # Root shares the folder, sticky as /tmp is, with another user; nobody may not write it.
+        os.chmod(self.folder.path, 0o755 if seat.as_nobody else 0o1777)
+        self.saves = Folder(seat.saves, self.folder.outside, self.folder.good_map)
+        for folder in {self.folder.path: self.folder, self.saves.path: self.saves}.values():
+            folder.plant_all()
+        self.saves.plant_map("theirs.map", 0 if seat.as_nobody else Nobody)
+        self.saves.plant_map(Leftover)
         log = os.path.join(self.work, "logs", f"session-{self.sessions}.log")
-        self.program = Program(self.executable, log, self.environment(), self.screen, self.remark)
-        self.note(f"started the program, pid {self.program.pid}")
+        self.program = Program(self.executable, log, seat.environment, self.screen, self.remark, seat.command)
+        self.note(f"started the program as {seat}, pid {self.program.pid}")
+        self.counts["nobody"] += seat.as_nobody
+        if left := self.saves.leftovers():
+            raise StormFailure(f"temporary files of killed saves stayed after the start: {left}")
         until = time.monotonic() + self.rng.uniform(*SessionSeconds) if "random" in self.parts else 0
         todo = 0 if "random" in self.parts else 4
         while time.monotonic() < min(until, end) or todo > 0:
@@ -210,7 +222,7 @@ class Storm:
     def environment(self):
         home = os.path.join(self.work, "home")
         return dict(os.environ, HOME=home, XDG_CONFIG_HOME=home, XDG_CACHE_HOME=home, XDG_DATA_HOME=home,
-                    XDG_RUNTIME_DIR=os.path.join(self.work, "runtime"), QT_QPA_PLATFORM="xcb")
+                    XDG_RUNTIME_DIR=os.path.join(self.work, "runtime"))
 
     def summary(self):
         seconds = time.monotonic() - self.started
@@ -221,6 +233,7 @@ class Storm:
         return (f"storm: {self.sessions} sessions, {self.counts['actions']} actions in {seconds:.0f} s "
                 f"(seed {self.seed}); ends: {ends}; boxes answered: {self.counts['boxes answered']}; "
                 f"hostile loads: {sum(self.loads.values())} ({loads}); saves: {self.counts['saves']}; "
+                f"exports refused: {self.counts['exports refused']}; sessions as nobody: {self.counts['nobody']}; "
                 f"longest wait for a ping: {self.longest_silence:.1f} s")
 
     def failure(self, reason):

@@ -24,7 +24,7 @@ void refillLoadList(QListWidget& list)
     list.clear();
     for (const ProgramFiles::ListedMap& map : ProgramFiles::listedMaps()) {
         auto* entry = new QListWidgetItem(map.name, &list);
-        entry->setData(MapPathRole, map.path);
+        entry->setData(MapPathRole, QByteArray::fromStdString(map.path));
     }
     if (kept.isEmpty())
         return;
@@ -78,7 +78,7 @@ void Form1::File1_DblClick()
         QStringLiteral("Attempted to load %1.").arg(Platform::fitForBox(name)).toStdString());
     // The new walls go over the old picture: walls that the new map opens stay painted until the
     // picture is redrawn. A failed load has shown its box and left the map as it was.
-    if (MapFileBoxes::load(*map, chosen.front()->data(MapPathRole).toString()))
+    if (MapFileBoxes::load(*map, chosen.front()->data(MapPathRole).toByteArray().toStdString()))
         paintWalls();
 }
 

@@ -1,6 +1,7 @@
 #include "app/mapfileboxes.h"
 
 #include <QDir>
+#include <QFile>
 #include <string>
 
 #include "document/mapdocument.h"
@@ -13,43 +14,48 @@ namespace MapFileBoxes {
 
 namespace {
 
-bool reportFailure(bool done, const char* action, const QString& filePath, const std::string& why)
+bool reportFailure(bool done, const char* action, const std::string& filePath, const std::string& why)
 {
     if (!done)
-        Platform::showMessage(QStringLiteral("Could not %1 the map \"%2\": %3.")
-                                  .arg(QString::fromLatin1(action),
-                                       Platform::fitForBox(QDir::toNativeSeparators(filePath)),
-                                       QString::fromStdString(why))
-                                  .toStdString());
+        Platform::showMessage(
+            QStringLiteral("Could not %1 the map \"%2\": %3.")
+                .arg(QString::fromLatin1(action),
+                     Platform::fitForBox(QDir::toNativeSeparators(ProgramFiles::shown(filePath))),
+                     ProgramFiles::shown(why))
+                .toStdString());
     return done;
 }
 
+std::string bytes(const QString& filePath) { return QFile::encodeName(filePath).toStdString(); }
+
 } // namespace
 
-bool load(MapDocument& document, const QString& filePath)
+bool load(MapDocument& document, const std::string& filePath)
 {
     std::string why;
-    return reportFailure(document.loadMap(ProgramFiles::fileSystemPath(filePath), &why), "load", filePath,
-                         why);
+    return reportFailure(document.loadMap(filePath, &why), "load", filePath, why);
 }
 
-bool save(const MapDocument& document, const QString& filePath)
+bool load(MapDocument& document, const QString& filePath) { return load(document, bytes(filePath)); }
+
+bool save(const MapDocument& document, const std::string& filePath)
 {
     std::string why;
-    return reportFailure(document.saveMap(ProgramFiles::fileSystemPath(filePath), &why), "save", filePath,
-                         why);
+    return reportFailure(document.saveMap(filePath, &why), "save", filePath, why);
 }
+
+bool save(const MapDocument& document, const QString& filePath) { return save(document, bytes(filePath)); }
 
 bool saveAs(const MapDocument& document, const QString& fileName)
 {
     std::string why;
-    const QString filePath = ProgramFiles::saveTarget(fileName, &why);
-    if (filePath.isEmpty())
-        return reportFailure(false, "save", ProgramFiles::saveFolder() + QLatin1Char('/') + fileName, why);
+    const std::string filePath = ProgramFiles::saveTarget(bytes(fileName), &why);
+    if (filePath.empty())
+        return reportFailure(false, "save", ProgramFiles::saveFolder() + '/' + bytes(fileName), why);
     return save(document, filePath);
 }
 
-QString refusal(const QString& name, const QString& folder)
+QString refusal(const QString& name, const std::string& folder)
 {
     const QString reason = MapNames::reasonToRefuse(name, folder);
     if (reason.isEmpty())

@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
+#include <QFile>
 #include <QStandardPaths>
 
 #include "app/form1.h"
@@ -32,7 +33,7 @@ void Form1::savePicture()
     if (path.isEmpty())
         return;
     QString why;
-    if (!PictureFile::savePng(map->image(), path, &why))
+    if (!PictureFile::save(map->image(), QFile::encodeName(path).toStdString(), "png", &why))
         Platform::showMessage(QStringLiteral("Could not save the picture \"%1\": %2.")
                                   .arg(Platform::fitForBox(QDir::toNativeSeparators(path)), why)
                                   .toStdString());

@@ -39,6 +39,8 @@ void Form1::Form_Load()
     finishpoint = pointFromBars(*VScroll2, *VScroll1);
     // Markers go on before the walls, so a start or finish on a wall shows as a wall.
     paintMarkers();
+    // A save killed in an earlier run left its temporary file; none of this run's is under way yet.
+    ProgramFiles::clearLeftovers();
     loadDefaultMap();
     // Nothing of this search is drawn and nothing of it reported: it fills the distances that the
     // readout shows.

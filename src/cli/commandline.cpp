@@ -1,10 +1,12 @@
 #include "cli/commandline.h"
 
 #include <QCommandLineParser>
+#include <QFile>
 #include <QRegularExpression>
 
 #include "cli/jobs.h"
 #include "picture/mapgeometry.h"
+#include "picture/picturefile.h"
 
 namespace CommandLine {
 
@@ -25,7 +27,7 @@ const QList<Job>& jobs()
 {
     static const QList<Job> all{
         {"text", {"MAP.map"}, {}, Jobs::text},
-        {"make", {"TEXT", "OUT.map"}, {}, Jobs::make},
+        {"make", {"TEXT", "OUT.map"}, {"benchmark", "at"}, Jobs::make},
         {"solve", {"MAP.map"}, {"from", "to", "json"}, Jobs::solve},
         {"png", {"MAP.map", "OUT.png"}, {"from", "to", "rings", "route", "scale"}, Jobs::png},
     };
@@ -37,18 +39,26 @@ QString squareText(const PathStep& square) { return QStringLiteral("%1,%2").arg(
 QString description()
 {
     return QStringLiteral(
-        "A map of routeseer, the path search demonstrator, from the command line.\n"
-        "\n"
-        "Jobs:\n"
-        "  text MAP.map          print the map as 101 lines of 101 characters, '#' a wall, '.' open\n"
-        "  make TEXT OUT.map     write the map that TEXT draws (- reads the standard input); short\n"
-        "                        lines and missing lines are walls\n"
-        "  solve MAP.map         search from --from to --to as the window does, and print the\n"
-        "                        squares reached, the path length and the route, one square a line\n"
-        "  png MAP.map OUT.png   write the window's map picture after that search\n"
-        "\n"
-        "Squares are X,Y, each 0..100, x the column and y the row. Exit status: 0 done, 1 the search\n"
-        "found no route, 2 a file or an argument could not be used.");
+               "A map of routeseer, the path search demonstrator, from the command line.\n"
+               "\n"
+               "Jobs:\n"
+               "  text MAP.map          print the map as 101 lines of 101 characters, '#' a wall, '.' open\n"
+               "  make TEXT OUT.map     write the map that TEXT draws (- reads the standard input); short\n"
+               "                        lines and missing lines are walls\n"
+               "  make --benchmark FILE OUT.map\n"
+               "                        write the 101 x 101 window at --at of a benchmark map (type octile)\n"
+               "  solve MAP.map         search from --from to --to as the window does, and print the\n"
+               "                        squares reached, the path length and the route, one square a line\n"
+               "  png MAP.map OUT.png   write the window's map picture after that search, in the format\n"
+               "                        OUT's extension names:\n"
+               "                        %1\n"
+               "\n"
+               "Squares are X,Y, each 0..100, x the column and y the row; the start and the finish must be\n"
+               "open squares. A job never writes over its input, and replaces only a map (png: a picture),\n"
+               "never a link or anything else. Exit status: 0 done, 1 the search found no route, 2 a file "
+               "or\n"
+               "an argument could not be used.")
+        .arg(PictureFile::writableExtensions().join(QStringLiteral(", ")));
 }
 
 void addOptions(QCommandLineParser& parser)
@@ -73,6 +83,11 @@ void addOptions(QCommandLineParser& parser)
         {QStringLiteral("route"), QStringLiteral("Paint the route (png).")},
         {QStringLiteral("scale"), QStringLiteral("Enlarge the picture N times, by whole pixels (png)."),
          QStringLiteral("N"), QStringLiteral("1")},
+        {QStringLiteral("benchmark"),
+         QStringLiteral("TEXT is a map of the grid path-finding benchmarks (make).")},
+        {QStringLiteral("at"),
+         QStringLiteral("The benchmark map's square that becomes 0,0 (make --benchmark); default 0,0."),
+         QStringLiteral("X,Y"), QStringLiteral("0,0")},
     });
 }
 
@@ -98,9 +113,12 @@ bool readSquare(const QCommandLineParser& parser, const QString& option, PathSte
     const QString given = parser.value(option);
     const std::optional<PathStep> read = square(given);
     if (!read)
-        *problem = QStringLiteral("--%1 %2: a square is X,Y with X and Y whole numbers from 0 to %3")
-                       .arg(option, given)
-                       .arg(Routeseer::GridLast);
+        *problem =
+            QStringLiteral("--%1 %2: the %3 is no square on the map; a square is X,Y with X and Y "
+                           "whole numbers from 0 to %4")
+                .arg(option, given,
+                     option == QLatin1String("from") ? QStringLiteral("start") : QStringLiteral("finish"))
+                .arg(Routeseer::GridLast);
     else
         *into = *read;
     return read.has_value();
@@ -111,6 +129,19 @@ bool readOptions(const QCommandLineParser& parser, Request* request, QString* pr
     if (!readSquare(parser, QStringLiteral("from"), MapView::OpeningStart, &request->from, problem) ||
         !readSquare(parser, QStringLiteral("to"), MapView::OpeningFinish, &request->to, problem))
         return false;
+    request->benchmark = parser.isSet(QStringLiteral("benchmark"));
+    if (parser.isSet(QStringLiteral("at")) && !request->benchmark) {
+        *problem = QStringLiteral("--at goes with --benchmark");
+        return false;
+    }
+    static const QRegularExpression corner(QStringLiteral("^(\\d{1,9}),(\\d{1,9})$"));
+    const QRegularExpressionMatch at = corner.match(parser.value(QStringLiteral("at")));
+    if (!at.hasMatch()) {
+        *problem = QStringLiteral("--at %1: the corner is X,Y, two whole numbers from 0")
+                       .arg(parser.value(QStringLiteral("at")));
+        return false;
+    }
+    request->at = {at.captured(1).toLong(), at.captured(2).toLong()};
     request->json = parser.isSet(QStringLiteral("json"));
     request->rings = parser.isSet(QStringLiteral("rings"));
     request->route = parser.isSet(QStringLiteral("route"));
@@ -145,8 +176,15 @@ bool fitsJob(const QCommandLineParser& parser, const Job& job, const QStringList
 
 } // namespace
 
-std::optional<Request> read(const QStringList& arguments, QString* problem)
+QString shown(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
+
+std::optional<Request> read(int argc, char** argv, QString* problem)
 {
+    // Latin-1 carries every byte of an argument unchanged, so a file name in any encoding comes out
+    // as it went in; options and squares are ASCII, which Latin-1 leaves as it is.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLatin1(argv[i]);
     QCommandLineParser parser;
     addOptions(parser);
     if (!parser.parse(arguments)) {
@@ -166,13 +204,15 @@ std::optional<Request> read(const QStringList& arguments, QString* problem)
         Request request;
         request.job = name;
         request.run = job.run;
-        request.files = files;
+        for (const QString& file : files)
+            request.files.push_back(file.toLatin1().toStdString());
         if (!fitsJob(parser, job, files, problem) || !readOptions(parser, &request, problem))
             return std::nullopt;
         return request;
     }
     *problem = name.isEmpty() ? QStringLiteral("no job given; try routeseer-map --help")
-                              : QStringLiteral("no job %1; the jobs are text, make, solve and png").arg(name);
+                              : QStringLiteral("no job %1; the jobs are text, make, solve and png")
+                                    .arg(shown(name.toLatin1().toStdString()));
     return std::nullopt;
 }
 

@@ -3,28 +3,35 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
 #include <optional>
+#include <string>
+#include <vector>
 
+#include "cli/benchmarkmap.h"
 #include "map/routeseer.h"
 
 namespace CommandLine {
 
 struct Request {
     using Run = int (*)(const Request&);
-    QString job;       // "text", "make", "solve" or "png"
-    Run run = nullptr; // the job itself: its exit status
-    QStringList files; // the job's files, in the order its usage names them
+    QString job;                    // "text", "make", "solve" or "png"
+    Run run = nullptr;              // the job itself: its exit status
+    std::vector<std::string> files; // the job's files as given, bytes in any encoding, in usage order
     Routeseer::PathStep from;
     Routeseer::PathStep to;
     bool json = false;
     bool rings = false;
     bool route = false;
     int scale = 1;
+    bool benchmark = false;  // make: TEXT is a benchmark map
+    BenchmarkMap::Corner at; // make --benchmark: the benchmark square at (0, 0) here
 };
 
-// Reads the arguments of the running application. --help and --version print and end the run;
+// A file name as a message shows it.
+QString shown(const std::string& path);
+
+// Reads the program's arguments as main() has them. --help and --version print and end the run;
 // anything else that cannot be done is described in `problem`.
-std::optional<Request> read(const QStringList& arguments, QString* problem);
+std::optional<Request> read(int argc, char** argv, QString* problem);
 
 } // namespace CommandLine

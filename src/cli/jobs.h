@@ -12,7 +12,9 @@ int solve(const CommandLine::Request& request);
 int png(const CommandLine::Request& request);
 
 // Shared by the jobs that read a map file: loads it into MapGrid, or says why not.
-bool loadMapFile(const QString& path);
+bool loadMapFile(const std::string& path);
+// Whether the request's start and finish are open squares of the loaded map; says which is not.
+bool endsOpen(const CommandLine::Request& request);
 // The window's search on the loaded map: findpath from the request's start to its finish.
 // Returns whether it found a route; if not, the search's own message is on the error output.
 bool search(const CommandLine::Request& request);

@@ -12,8 +12,7 @@ int main(int argc, char* argv[])
     QCoreApplication::setApplicationVersion(QStringLiteral(ROUTESEER_VERSION));
 
     QString problem;
-    const std::optional<CommandLine::Request> request =
-        CommandLine::read(QCoreApplication::arguments(), &problem);
+    const std::optional<CommandLine::Request> request = CommandLine::read(argc, argv, &problem);
     if (!request)
         return ExitStatus::fail(problem);
     return request->run(*request);

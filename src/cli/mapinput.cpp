@@ -5,13 +5,29 @@
 
 namespace Jobs {
 
-bool loadMapFile(const QString& path)
+bool loadMapFile(const std::string& path)
 {
     std::string why;
-    if (Routeseer::loadmap(path.toStdString(), &why))
+    if (Routeseer::loadmap(path, &why))
         return true;
-    ExitStatus::fail(QStringLiteral("%1: %2").arg(path, QString::fromStdString(why)));
+    ExitStatus::fail(QStringLiteral("%1: %2").arg(CommandLine::shown(path), QString::fromStdString(why)));
     return false;
+}
+
+bool endsOpen(const CommandLine::Request& request)
+{
+    // A search from or to a wall finds nothing a person asked for; the window never starts one.
+    for (const auto& [end, option, what] :
+         {std::tuple{request.from, "from", "start"}, std::tuple{request.to, "to", "finish"}})
+        if (Routeseer::MapGrid(end.x, end.y).passable == Routeseer::Wall) {
+            ExitStatus::fail(QStringLiteral("--%1 %2,%3: the %4 is on a wall of %5")
+                                 .arg(QLatin1String(option))
+                                 .arg(end.x)
+                                 .arg(end.y)
+                                 .arg(QLatin1String(what), CommandLine::shown(request.files[0])));
+            return false;
+        }
+    return true;
 }
 
 bool search(const CommandLine::Request& request)

@@ -1,27 +1,40 @@
-// text and make: a map file as text, and text as a map file.
-#include <QFile>
-
+// text and make: a map file as text, and text (or a benchmark map) as a map file.
+#include "cli/benchmarkmap.h"
+#include "cli/boundedinput.h"
 #include "cli/exitstatus.h"
 #include "cli/jobs.h"
 #include "cli/maptext.h"
+#include "cli/outputfile.h"
 #include "map/routeseer.h"
 
 namespace Jobs {
 
 namespace {
 
-// "-" is the standard input, so a text can come through a pipe.
-std::optional<QByteArray> readText(const QString& path)
+using CommandLine::shown;
+
+int problemAt(const std::string& source, const MapText::Problem& problem)
 {
-    QFile file(path);
-    const bool opened =
-        path == QLatin1String("-") ? file.open(stdin, QIODevice::ReadOnly) : file.open(QIODevice::ReadOnly);
-    QByteArray text = opened ? file.readAll() : QByteArray();
-    if (!opened || file.error() != QFileDevice::NoError) {
-        ExitStatus::fail(QStringLiteral("%1: %2").arg(path, file.errorString()));
-        return std::nullopt;
-    }
-    return text;
+    if (problem.line == 0)
+        return ExitStatus::fail(QString::fromStdString(problem.what));
+    return ExitStatus::fail(QStringLiteral("%1:%2:%3: %4")
+                                .arg(shown(source))
+                                .arg(problem.line)
+                                .arg(problem.column)
+                                .arg(QString::fromStdString(problem.what)));
+}
+
+// Reads the source into MapGrid: a map's text, or a benchmark map's window.
+int readSource(const CommandLine::Request& request)
+{
+    const std::string& source = request.files[0];
+    BoundedInput::Reader input(source);
+    std::string why, text;
+    if (!input.opened(&why) || (!request.benchmark && !input.readAll(MapText::LongestText, text, &why)))
+        return ExitStatus::fail(QStringLiteral("%1: %2").arg(shown(source), QString::fromStdString(why)));
+    const std::optional<MapText::Problem> problem =
+        request.benchmark ? BenchmarkMap::read(input, request.at) : MapText::toMap(text);
+    return problem ? problemAt(source, *problem) : ExitStatus::Done;
 }
 
 } // namespace
@@ -35,21 +48,14 @@ int text(const CommandLine::Request& request)
 
 int make(const CommandLine::Request& request)
 {
-    const QString& source = request.files[0];
-    const QString& target = request.files[1];
-    const std::optional<QByteArray> text = readText(source);
-    if (!text)
-        return ExitStatus::BadInput;
-    if (const auto problem = MapText::toMap(text->toStdString()))
-        return ExitStatus::fail(QStringLiteral("%1:%2:%3: %4")
-                                    .arg(source)
-                                    .arg(problem->line)
-                                    .arg(problem->column)
-                                    .arg(QString::fromStdString(problem->what)));
+    const std::string& target = request.files[1];
+    if (const QString over = OutputFile::overInput(request.files[0], target); !over.isEmpty())
+        return ExitStatus::fail(over);
+    if (const int read = readSource(request); read != ExitStatus::Done)
+        return read;
     // Saved as the window saves: the whole file at once, through a temporary file and a rename.
-    std::string why;
-    if (!Routeseer::savemap(target.toStdString(), &why))
-        return ExitStatus::fail(QStringLiteral("%1: %2").arg(target, QString::fromStdString(why)));
+    if (QString why; !OutputFile::writeMap(target, &why))
+        return ExitStatus::fail(QStringLiteral("%1: %2").arg(shown(target), why));
     return ExitStatus::Done;
 }
 

@@ -12,16 +12,7 @@ namespace MapText {
 
 namespace {
 
-std::string describe(char character)
-{
-    const auto byte = static_cast<unsigned char>(character);
-    char text[16];
-    if (byte >= 0x20 && byte < 0x7f)
-        std::snprintf(text, sizeof text, "'%c'", character);
-    else
-        std::snprintf(text, sizeof text, "byte 0x%02X", byte);
-    return text;
-}
+constexpr char ByteOrderMark[] = "\xEF\xBB\xBF";
 
 std::optional<Problem> squareProblem(char character, int line, int column)
 {
@@ -33,6 +24,17 @@ std::optional<Problem> squareProblem(char character, int line, int column)
 }
 
 } // namespace
+
+std::string describe(char character)
+{
+    const auto byte = static_cast<unsigned char>(character);
+    char text[16];
+    if (byte >= 0x20 && byte < 0x7f)
+        std::snprintf(text, sizeof text, "'%c'", character);
+    else
+        std::snprintf(text, sizeof text, "byte 0x%02X", byte);
+    return text;
+}
 
 std::string fromMap()
 {
@@ -51,13 +53,15 @@ std::optional<Problem> toMap(const std::string& text)
     // Built aside, so a text with a problem leaves the map in place.
     std::vector<MapSquare> squares(SquareCount, MapSquare{Wall, {}});
     int y = 0;
-    std::size_t lineStart = 0;
+    std::size_t lineStart = text.starts_with(ByteOrderMark) ? sizeof ByteOrderMark - 1 : 0;
     while (lineStart < text.size()) {
         std::size_t lineEnd = text.find('\n', lineStart);
         const std::size_t next = lineEnd == std::string::npos ? text.size() : lineEnd + 1;
         if (lineEnd == std::string::npos)
             lineEnd = text.size();
         if (lineEnd > lineStart && text[lineEnd - 1] == '\r')
+            --lineEnd;
+        while (lineEnd > lineStart && (text[lineEnd - 1] == ' ' || text[lineEnd - 1] == '\t'))
             --lineEnd;
         if (y > GridLast)
             return Problem{y + 1, 1, "more than " + std::to_string(GridSide) + " lines"};

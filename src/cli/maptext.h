@@ -3,6 +3,7 @@
 // made from text has open squares of -1 and its eight carried bytes zero, as the program writes them.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 
@@ -10,6 +11,14 @@ namespace MapText {
 
 inline constexpr char WallCharacter = '#';
 inline constexpr char OpenCharacter = '.';
+
+// The most a map's text may hold. 101 lines of 101 squares, each ended by "\r\n", after a
+// byte-order mark take 10,406 bytes; the rest leaves room for blanks at the lines' ends. Input is
+// read no further, so a device or a huge file ends the job at once.
+inline constexpr std::size_t LongestText = 16 * 1024;
+
+// A character as a message shows it: 'x', or "byte 0xNN" for one that does not print.
+std::string describe(char character);
 
 // MapGrid as text, every line ended by a newline.
 std::string fromMap();
@@ -22,7 +31,8 @@ struct Problem {
 };
 
 // Replaces MapGrid with the map the text draws. Squares left out (a short line, missing lines)
-// are walls; a line may end in "\r\n". On a problem MapGrid is left as it was.
+// are walls. Editors' habits are taken: a UTF-8 byte-order mark at the start, lines ended by
+// "\r\n", spaces and tabs at a line's end. On a problem MapGrid is left as it was.
 std::optional<Problem> toMap(const std::string& text);
 
 } // namespace MapText

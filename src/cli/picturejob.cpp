@@ -4,6 +4,7 @@
 
 #include "cli/exitstatus.h"
 #include "cli/jobs.h"
+#include "cli/outputfile.h"
 #include "map/routeseer.h"
 #include "picture/mapdrawing.h"
 #include "picture/mappicture.h"
@@ -34,17 +35,24 @@ QImage enlarged(const QImage& image, int scale)
 
 int png(const CommandLine::Request& request)
 {
-    if (!loadMapFile(request.files[0]))
+    const std::string& target = request.files[1];
+    const QByteArray format = PictureFile::formatOf(target);
+    if (format.isEmpty())
+        return ExitStatus::fail(
+            QStringLiteral("%1: its extension names no picture format that can be written; "
+                           "the extensions are %2")
+                .arg(CommandLine::shown(target),
+                     PictureFile::writableExtensions().join(QStringLiteral(", "))));
+    if (const QString over = OutputFile::overInput(request.files[0], target); !over.isEmpty())
+        return ExitStatus::fail(over);
+    if (!loadMapFile(request.files[0]) || !endsOpen(request))
         return ExitStatus::BadInput;
     const bool found = search(request);
     MapPicture picture;
     paintSearch(picture, request);
     // Written whole or not at all, so a failed run leaves no broken picture behind.
-    if (QString why;
-        !PictureFile::savePng(enlarged(picture.image(), request.scale), request.files[1], &why)) {
-        ExitStatus::fail(QStringLiteral("%1: %2").arg(request.files[1], why));
-        return ExitStatus::BadInput;
-    }
+    if (QString why; !PictureFile::save(enlarged(picture.image(), request.scale), target, format, &why, true))
+        return ExitStatus::fail(QStringLiteral("%1: %2").arg(CommandLine::shown(target), why));
     return found ? ExitStatus::Done : ExitStatus::NoRoute;
 }
 

@@ -26,7 +26,7 @@ QByteArray asJson(const CommandLine::Request& request)
         route.append(squareJson(step));
     const std::chrono::duration<double, std::micro> took = searchtime;
     const QJsonObject result{
-        {QStringLiteral("map"), request.files[0]},
+        {QStringLiteral("map"), CommandLine::shown(request.files[0])},
         {QStringLiteral("from"), squareJson(request.from)},
         {QStringLiteral("to"), squareJson(request.to)},
         {QStringLiteral("squaresReached"), squaresReached(request.from)},
@@ -62,7 +62,7 @@ QByteArray asText(const CommandLine::Request& request)
 
 int solve(const CommandLine::Request& request)
 {
-    if (!loadMapFile(request.files[0]))
+    if (!loadMapFile(request.files[0]) || !endsOpen(request))
         return ExitStatus::BadInput;
     const bool found = search(request);
     const int printed = ExitStatus::print(request.json ? asJson(request) : asText(request));

@@ -1,9 +1,13 @@
 #include "document/mapnames.h"
 
-#include <QDir>
 #include <QFile>
 #include <algorithm>
+#include <cctype>
+#include <dirent.h>
+#include <fcntl.h>
 #include <optional>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "map/filenamelimit.h"
 
@@ -14,11 +18,10 @@ namespace {
 bool isControl(QChar c) { return c.category() == QChar::Other_Control; }
 
 // Measured in bytes of the name as the file system stores it, as the limit is.
-QString lengthReason(const QString& name, const QString& folder)
+QString lengthReason(const QString& name, const std::string& folder)
 {
     const qsizetype bytes = QFile::encodeName(name + QLatin1String(Extension)).size();
-    const std::optional<std::size_t> longest =
-        ::Routeseer::longestFileName(QFile::encodeName(folder).toStdString());
+    const std::optional<std::size_t> longest = ::Routeseer::longestFileName(folder);
     if (!longest || std::size_t(bytes) <= *longest)
         return {};
     return QStringLiteral("the name is too long: with \"%1\" it takes %2 bytes, and a file name here may "
@@ -28,9 +31,12 @@ QString lengthReason(const QString& name, const QString& folder)
         .arg(*longest);
 }
 
+// Case aside, as the list has always matched ".map".
+bool sameLetter(char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == b; }
+
 } // namespace
 
-QString reasonToRefuse(const QString& name, const QString& folder)
+QString reasonToRefuse(const QString& name, const std::string& folder)
 {
     if (name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')))
         return QStringLiteral("a map name cannot hold \"/\" or \"\\\"");
@@ -47,15 +53,29 @@ QString printable(QString name)
     return name;
 }
 
-QStringList inFolder(const QString& folder)
+std::vector<std::string> inFolder(const std::string& folder)
 {
-    const QStringList pattern{QLatin1Char('*') + QLatin1String(Extension)};
-    QStringList maps;
-    // QDir lists links to FIFOs and devices as files too; QFileInfo::isFile looks through them.
-    for (const QFileInfo& file :
-         QDir(folder).entryInfoList(pattern, QDir::Files | QDir::Hidden, QDir::Name | QDir::IgnoreCase))
-        if (file.isFile())
-            maps << file.fileName();
+    std::vector<std::string> maps;
+    DIR* listing = ::opendir(folder.c_str());
+    if (!listing)
+        return maps;
+    const std::string extension = Extension;
+    while (const dirent* entry = ::readdir(listing)) {
+        const std::string name = entry->d_name;
+        if (name.size() < extension.size() ||
+            !std::equal(extension.begin(), extension.end(),
+                        name.end() - static_cast<std::ptrdiff_t>(extension.size()), sameLetter))
+            continue;
+        // The listing says what most entries are; a link, or a file system that does not say, is
+        // looked through. stat waits on no FIFO and no device.
+        struct stat seen {};
+        const bool file = entry->d_type == DT_REG ||
+                          ((entry->d_type == DT_LNK || entry->d_type == DT_UNKNOWN) &&
+                           ::fstatat(::dirfd(listing), name.c_str(), &seen, 0) == 0 && S_ISREG(seen.st_mode));
+        if (file)
+            maps.push_back(name);
+    }
+    ::closedir(listing);
     return maps;
 }
 

@@ -3,7 +3,8 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
+#include <string>
+#include <vector>
 
 namespace MapNames {
 
@@ -13,13 +14,13 @@ inline constexpr const char* Extension = ".map";
 // may. A separator or a dot folder would save elsewhere, control characters make names nobody can
 // read back or type again, and a name longer than the folder's file system takes could never be
 // saved. Blank names are the caller's to skip.
-QString reasonToRefuse(const QString& name, const QString& folder);
+QString reasonToRefuse(const QString& name, const std::string& folder);
 // The name as a box can show it: each control character becomes the replacement mark.
 QString printable(QString name);
 
-// The map files of a folder, sorted by name; hidden ones too, since a typed name may start with
-// ".". Only regular files, or links to them, are maps: a FIFO or a device would make a load wait
-// or read forever.
-QStringList inFolder(const QString& folder);
+// The file names of the map files of a folder, as stored, in any encoding; hidden ones too, since a
+// typed name may start with ".". Only regular files, or links to them, are maps: a FIFO or a device
+// would make a load wait or read forever.
+std::vector<std::string> inFolder(const std::string& folder);
 
 } // namespace MapNames

@@ -1,92 +1,128 @@
 #include "document/programfiles.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <QHash>
-#include <QStandardPaths>
 #include <algorithm>
-#include <string>
+#include <map>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include "document/basefolders.h"
 #include "document/mapnames.h"
+#include "map/filewriter.h"
 
 namespace ProgramFiles {
 
 namespace {
 
-QString folderOverride;
+constexpr char MapsBelowData[] = "/routeseer/maps";
+
+std::string folderOverride;
 
 bool usesUserFolder() { return saveFolder() != folder(); }
 
 bool byName(const ListedMap& a, const ListedMap& b)
 {
     const int order = a.name.compare(b.name, Qt::CaseInsensitive);
-    return order != 0 ? order < 0 : a.name < b.name;
+    return order != 0 ? order < 0 : a.path < b.path;
+}
+
+bool isFile(const std::string& path)
+{
+    struct stat seen {};
+    return ::stat(path.c_str(), &seen) == 0 && S_ISREG(seen.st_mode);
+}
+
+// Every folder maps are read from, the least important first.
+std::vector<std::string> readFolders()
+{
+    std::vector<std::string> folders{folder()};
+    const std::vector<std::string> classes = classFolders();
+    folders.insert(folders.end(), classes.rbegin(), classes.rend());
+    if (usesUserFolder() && !userFolder().empty())
+        folders.push_back(userFolder());
+    return folders;
 }
 
 } // namespace
 
-QString folder()
+std::string folder()
 {
-    return folderOverride.isEmpty() ? QCoreApplication::applicationDirPath() : folderOverride;
+    if (!folderOverride.empty())
+        return folderOverride;
+    // Qt's own answer is a QString, which cannot hold a folder name that is not UTF-8.
+    const std::string fromSystem = BaseFolders::programFolder();
+    return fromSystem.empty() ? QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString()
+                              : fromSystem;
 }
 
-QString path(const QString& fileName) { return folder() + QLatin1Char('/') + fileName; }
+std::string path(const std::string& fileName) { return folder() + '/' + fileName; }
 
-QString userFolder()
+std::string userFolder()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-           QStringLiteral("/routeseer/maps");
+    const std::string data = BaseFolders::dataHome();
+    return data.empty() ? data : data + MapsBelowData;
 }
 
-QString saveFolder()
+std::vector<std::string> classFolders()
 {
-    const bool writable = ::access(QFile::encodeName(folder()).constData(), W_OK) == 0;
-    return writable ? folder() : userFolder();
+    std::vector<std::string> folders;
+    for (const std::string& data : BaseFolders::dataFolders())
+        folders.push_back(data + MapsBelowData);
+    return folders;
 }
 
-std::vector<ListedMap> mapsIn(const QStringList& folders)
+std::string saveFolder()
 {
-    QHash<QString, QString> pathOfName;
-    for (const QString& mapFolder : folders)
-        for (const QString& name : MapNames::inFolder(mapFolder))
-            pathOfName.insert(name, mapFolder + QLatin1Char('/') + name);
+    const std::string program = folder();
+    return ::access(program.c_str(), W_OK) == 0 ? program : userFolder();
+}
+
+std::vector<ListedMap> mapsIn(const std::vector<std::string>& folders)
+{
+    std::map<std::string, std::string> pathOfName;
+    for (const std::string& mapFolder : folders)
+        for (const std::string& name : MapNames::inFolder(mapFolder))
+            pathOfName[name] = mapFolder + '/' + name;
     std::vector<ListedMap> maps;
-    for (auto map = pathOfName.cbegin(); map != pathOfName.cend(); ++map)
-        maps.push_back({map.key(), map.value()});
+    for (const auto& [name, mapPath] : pathOfName)
+        maps.push_back({QFile::decodeName(QByteArray::fromStdString(name)), mapPath});
     std::sort(maps.begin(), maps.end(), byName);
     return maps;
 }
 
-std::vector<ListedMap> listedMaps()
-{
-    return mapsIn(usesUserFolder() ? QStringList{folder(), userFolder()} : QStringList{folder()});
-}
+std::vector<ListedMap> listedMaps() { return mapsIn(readFolders()); }
 
-QString mapPath(const QString& fileName)
+std::string mapPath(const std::string& fileName)
 {
-    if (usesUserFolder()) {
-        const QString own = userFolder() + QLatin1Char('/') + fileName;
-        if (QFileInfo(own).isFile())
-            return own;
-    }
+    const std::vector<std::string> folders = readFolders();
+    for (auto each = folders.rbegin(); each != folders.rend(); ++each)
+        if (const std::string found = *each + '/' + fileName; isFile(found))
+            return found;
     return path(fileName);
 }
 
-std::string fileSystemPath(const QString& filePath) { return QFile::encodeName(filePath).toStdString(); }
+QString shown(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
 
-QString saveTarget(const QString& fileName, std::string* why)
+std::string saveTarget(const std::string& fileName, std::string* why)
 {
-    const QString into = saveFolder();
-    if (into != folder() && !QDir().mkpath(into)) {
-        *why = "its folder could not be made";
+    const std::string into = saveFolder();
+    if (into.empty()) {
+        *why = "this account has no home folder to keep maps in";
         return {};
     }
-    return into + QLatin1Char('/') + fileName;
+    if (into != folder() && !Routeseer::makeFolders(into, why))
+        return {};
+    return into + '/' + fileName;
 }
 
-void useFolder(const QString& newFolder) { folderOverride = newFolder; }
+void clearLeftovers()
+{
+    Routeseer::clearLeftovers(folder());
+    if (usesUserFolder())
+        Routeseer::clearLeftovers(userFolder());
+}
+
+void useFolder(const std::string& newFolder) { folderOverride = newFolder; }
 
 } // namespace ProgramFiles

@@ -1,11 +1,12 @@
 // Where map files live: the folders the load list shows and saves go to. Maps live in the program
 // folder. Where this user may not write it (a system-wide install), saves go to the user's own maps
-// folder instead, and the user's maps join the program folder's, each taking the place of a
-// program folder map of the same name.
+// folder instead, and the user's maps join the program folder's. The class folders, routeseer/maps
+// under each data folder of the system, hold a teacher's maps for every user and are never written.
+// A user's map takes the place of a class map of the same name, which takes the place of a program
+// folder map. Paths are the bytes the file system stores, in any encoding.
 #pragma once
 
 #include <QString>
-#include <QStringList>
 #include <string>
 #include <vector>
 
@@ -14,36 +15,42 @@ namespace ProgramFiles {
 inline constexpr const char* DefaultMapName = "blankmap.map";
 
 // The folder that holds the program's executable, without a trailing separator.
-QString folder();
+std::string folder();
 // The full path of a file in the program folder.
-QString path(const QString& fileName);
+std::string path(const std::string& fileName);
 
 // The user's maps folder: $XDG_DATA_HOME/routeseer/maps, ~/.local/share/routeseer/maps by default.
-QString userFolder();
+std::string userFolder();
+// The class folders, routeseer/maps under each folder of $XDG_DATA_DIRS, most important first.
+std::vector<std::string> classFolders();
 // Where saves go: the program folder where this user may write it, else the user's maps folder.
-QString saveFolder();
+std::string saveFolder();
 
-// A map of the load list: its file name, and the file it loads from.
+// A map of the load list: its file name as a person reads it (a name that is not UTF-8 shows a
+// replacement mark), and the file it loads from.
 struct ListedMap {
     QString name;
-    QString path;
+    std::string path;
 };
 // The map files of these folders sorted by name, case aside; a map of a later folder takes the
 // place of an earlier folder's map of the same name.
-std::vector<ListedMap> mapsIn(const QStringList& folders);
-// The maps the load list shows: the program folder's, joined by the user's where saves go there.
+std::vector<ListedMap> mapsIn(const std::vector<std::string>& folders);
+// The maps the load list shows: the program folder's, the class folders' and, where saves go
+// there, the user's.
 std::vector<ListedMap> listedMaps();
 // The file a map of this name loads from: the user's own where saves go to the user's maps folder
-// and the user saved one, else the program folder's.
-QString mapPath(const QString& fileName);
+// and the user saved one, else a class folder's, else the program folder's.
+std::string mapPath(const std::string& fileName);
 
-// A path as the file routines take it: the bytes the file system stores.
-std::string fileSystemPath(const QString& filePath);
+// A path as a box shows it.
+QString shown(const std::string& path);
 // Where a map saved under this file name goes: in the user's maps folder, made if need be, where
-// saves go there. Empty when that folder cannot be made, and `why` then says so.
-QString saveTarget(const QString& fileName, std::string* why);
+// saves go there. Empty when that folder cannot be made, and `why` then says why.
+std::string saveTarget(const std::string& fileName, std::string* why);
+// Removes what saves killed before they were done left in the folders maps are saved to.
+void clearLeftovers();
 
 // Tests point the program at a folder of their own; an empty name brings back the real one.
-void useFolder(const QString& folder);
+void useFolder(const std::string& folder);
 
 } // namespace ProgramFiles

@@ -142,13 +142,13 @@ const std::vector<Case>& cases()
         {"SaveOverDanglingLink", Action::Save, "gone.map",
          [](const Folders& at, const std::string& n) { link(at, n, at.outside / "nothing"); },
          "link that leads to no file"},
-        // The link goes, the map outside it led to stays as it was.
+        // A save never writes through a link: the link and the map it leads to stay as they were.
         {"SaveOverLinkToAMapOutside", Action::Save, "linked.map",
          [](const Folders& at, const std::string& n) {
              writeFile(at.outside / "real.map", bytes(MapFileBytes, 9));
              link(at, n, at.outside / "real.map");
          },
-         nullptr},
+         "link to a file"},
         {"SaveBesidePlantedTemporaryLink", Action::Save, "x.map",
          [](const Folders& at, const std::string& n) {
              writeFile(at.outside / "victim", "precious");

@@ -2,24 +2,28 @@
 # Loads a sample map as a person does, on the X server in DISPLAY: "Load Map" from the File menu,
 # a click in the load list and the key "m" to choose maze.map, a double-click on it, OK on the box
 # that announces the load. Checks on screenshots that the box comes before the maze, and that the
-# maze's walls are then painted over the default map. load_map.sh PROGRAM MAPS_FOLDER OUTPUT_FOLDER
+# maze's walls are then painted over the default map. With "latin1", the program folder's name is
+# Latin-1, not UTF-8: the program finds its default map and its maps all the same.
+# load_map.sh PROGRAM MAPS_FOLDER OUTPUT_FOLDER [latin1]
 set -euo pipefail
 
 program=$1
 maps=$2
 out=$3
-shot="$out/load-screen.png"
+tag=load${4:+-$4}
+shot="$out/$tag-screen.png"
 # shellcheck source-path=SCRIPTDIR
 source "$(dirname "$0")/mapscreen.sh"
 
 # A program folder of the test's own, holding just the bundled maps, so the list is known.
-folder="$out/load-program"
+folder="$out/$tag-program"
+[[ ${4:-} != latin1 ]] || folder="$out/$tag-prog-caf"$'\xe9'
 rm -rf "$folder"
 mkdir -p "$folder"
 cp "$program" "$maps"/*.map "$folder"
 maze="$folder/maze.map"
 
-start_program "$folder/$(basename "$program")" "$out/load.log"
+start_program "$folder/$(basename "$program")" "$out/$tag.log"
 
 # Squares of two rows of the maze: walls between its cells and open cells and passages.
 passable() { od -An -t d2 -j $((10 * ($1 + 101 * $2))) -N 2 "$maze" | tr -d ' '; }
@@ -60,7 +64,7 @@ double_click_listed m
 # The box "Attempted to load maze.map." carries the program's title; it opens before the load.
 wait_for_box '^Pathfinding Algorithm' || { import -window root "$shot"; echo "no box announced the load; screenshot: $shot"; exit 1; }
 import -window root "$shot"
-convert "$shot" -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$out/load-box-open.png"
+convert "$shot" -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$out/$tag-box-open.png"
 checks=()
 square_checks 192,192,192 "while the box is open: not yet a wall" "${maze_walls[@]}"
 check_pixels "$left" "$top" || fail "the maze was painted before its box was answered"
@@ -75,5 +79,5 @@ screen_shows_checks || fail "the maze's walls are not on the screen as expected"
 if xdotool search --onlyvisible --name '^Pathfinding Algorithm' | grep -qvx "$window"; then
   echo "the box is still open"; exit 1
 fi
-convert "$shot" -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$out/load-window.png"
-echo "maze.map loaded through the list: ${#checks[@]} pixels as expected; screenshot: $out/load-window.png"
+convert "$shot" -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$out/$tag-window.png"
+echo "maze.map loaded through the list: ${#checks[@]} pixels as expected; screenshot: $out/$tag-window.png"

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <fstream>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -14,6 +15,7 @@
 #include "document/mapnames.h"
 #include "document/programfiles.h"
 #include "guitest.h"
+#include "map/filewriter.h"
 #include "picture/mapgeometry.h"
 
 using GuiTest::describe;
@@ -22,6 +24,8 @@ using MapView::cellCorner;
 using namespace Routeseer;
 
 namespace {
+
+std::string bytes(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
 QByteArray mapImage() { return {reinterpret_cast<const char*>(&MapGrid(0, 0)), qsizetype(MapFileBytes)}; }
 
@@ -401,9 +405,11 @@ class FileDialogsTest : public QObject {
         }
 
         QStringList shown;
-        for (const ProgramFiles::ListedMap& entry : ProgramFiles::mapsIn({program.path(), user.path()})) {
-            const bool users = entry.path == user.filePath(entry.name);
-            QVERIFY2(users || entry.path == program.filePath(entry.name), qPrintable(entry.path));
+        for (const ProgramFiles::ListedMap& entry :
+             ProgramFiles::mapsIn({bytes(program.path()), bytes(user.path())})) {
+            const QString path = ProgramFiles::shown(entry.path);
+            const bool users = path == user.filePath(entry.name);
+            QVERIFY2(users || path == program.filePath(entry.name), qPrintable(path));
             shown << entry.name + (users ? QStringLiteral(" from the user's folder")
                                          : QStringLiteral(" from the program folder"));
         }
@@ -499,6 +505,65 @@ class FileDialogsTest : public QObject {
 
         QCOMPARE(boxes.shown().size(), std::size_t(0));
         QVERIFY(mapImage() == map);
+    }
+
+    // A name is the bytes the folder stores: one that is not UTF-8 is listed with a replacement
+    // mark and loads from its own file.
+    void aMapWhoseNameIsNotUtf8IsListedAndLoads()
+    {
+        Session session;
+        auto& [boxes, folder, window] = session;
+        MapGrid(30, 70).passable = Wall;
+        QVERIFY(savemap(ProgramFiles::path("\xff\xfe.map")));
+        MapGrid(30, 70).passable = Open;
+        window->Load->trigger();
+
+        boxes.answerOk();
+        doubleClickEntry(*window, QStringLiteral("\uFFFD\uFFFD.map"));
+
+        QCOMPARE(boxes.shown().size(), std::size_t(1));
+        QCOMPARE(MapGrid(30, 70).passable, Wall);
+    }
+
+    // Class maps: routeseer/maps under each absolute folder of XDG_DATA_DIRS, the first the most
+    // important, over the program folder's; a relative entry names no folder. Folder names are bytes.
+    void classMapsAreListedOverTheProgramFolders()
+    {
+        Session session;
+        const QTemporaryDir data;
+        const std::string first = bytes(data.path()) + "/caf\xe9", second = bytes(data.path()) + "/b";
+        for (const std::string& classFolder : {first, second, std::string("relative")})
+            QVERIFY(Routeseer::makeFolders(classFolder + "/routeseer/maps", nullptr));
+        for (const std::string& map :
+             {first + "/lesson", second + "/lesson", second + "/maze", std::string("relative/x")})
+            std::ofstream(map.substr(0, map.rfind('/')) + "/routeseer/maps" + map.substr(map.rfind('/')) +
+                          ".map")
+                << std::string(MapFileBytes, '\1');
+        qputenv("XDG_DATA_DIRS", QByteArray::fromStdString("relative:" + first + ":" + second));
+
+        std::vector<std::string> listed;
+        for (const ProgramFiles::ListedMap& entry : ProgramFiles::listedMaps())
+            listed.push_back(entry.path);
+        const std::string lesson = ProgramFiles::mapPath("lesson.map");
+        qunsetenv("XDG_DATA_DIRS");
+        QDir(QStringLiteral("relative")).removeRecursively();
+
+        const auto program = [](const char* name) { return ProgramFiles::path(name); };
+        QCOMPARE(listed, (std::vector<std::string>{program("blankmap.map"), program("diagonal.map"),
+                                                   first + "/routeseer/maps/lesson.map",
+                                                   second + "/routeseer/maps/maze.map", program("rooms.map"),
+                                                   program("spiral.map")}));
+        QCOMPARE(lesson, first + "/routeseer/maps/lesson.map");
+    }
+
+    // A save killed in an earlier run left its temporary file: the start removes it.
+    void theStartRemovesAKilledSavesLeftover()
+    {
+        GuiTest::ModalBoxes boxes;
+        GuiTest::ProgramFolder folder;
+        writeBytes(folder.path(QStringLiteral(".saving-abcd1234")), "half a map");
+        const auto window = GuiTest::startProgram();
+        QVERIFY(!QFileInfo::exists(folder.path(QStringLiteral(".saving-abcd1234"))));
     }
 
     void everySampleMapLoadsFromTheListAndConnectsStartAndFinish()

@@ -178,7 +178,7 @@ ProgramFolder::ProgramFolder()
     const QDir bundled(QCoreApplication::applicationDirPath());
     for (const QString& map : bundled.entryList({QStringLiteral("*.map")}, QDir::Files))
         QFile::copy(bundled.filePath(map), folder.filePath(map));
-    ProgramFiles::useFolder(folder.path());
+    ProgramFiles::useFolder(QFile::encodeName(folder.path()).toStdString());
 }
 
 ProgramFolder::~ProgramFolder() { ProgramFiles::useFolder({}); }

@@ -57,8 +57,8 @@ class MapPngTest : public QObject {
             << "maze.map" << PathStep{5, 5} << PathStep{87, 87} << true << true << 1 << true;
         QTest::newRow("rooms, route, three times")
             << "rooms.map" << PathStep{10, 15} << PathStep{90, 75} << false << true << 3 << true;
-        QTest::newRow("finish on a wall: rings, no route")
-            << "blankmap.map" << PathStep{5, 5} << PathStep{100, 100} << true << true << 1 << false;
+        QTest::newRow("finish walled in: rings, no route")
+            << "blankmap.map" << PathStep{5, 5} << PathStep{87, 87} << true << true << 1 << false;
     }
 
     void pictureIsTheWindowsAfterTheSameSearch()
@@ -71,8 +71,16 @@ class MapPngTest : public QObject {
         QFETCH(int, scale);
         QFETCH(bool, found);
 
-        const QString mapFile = ProgramFiles::path(map);
+        QString mapFile = ProgramFiles::shown(ProgramFiles::path(map.toStdString()));
         const QTemporaryDir scratch;
+        if (!found) { // the finish open, but walled in
+            QVERIFY(loadmap(mapFile.toStdString()));
+            for (int x = finish.x - 1; x <= finish.x + 1; ++x)
+                for (int y = finish.y - 1; y <= finish.y + 1; ++y)
+                    MapGrid(x, y).passable = x == finish.x && y == finish.y ? Open : Wall;
+            mapFile = scratch.filePath(QStringLiteral("sealed.map"));
+            QVERIFY(savemap(mapFile.toStdString()));
+        }
         const QString png = scratch.filePath(QStringLiteral("picture.png"));
         QStringList arguments{QStringLiteral("png"),
                               mapFile,
