@@ -1,5 +1,6 @@
 #include "app/lessonview.h"
 
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
@@ -89,6 +90,9 @@ void LessonView::resizeEvent(QResizeEvent* event)
     font.setPixelSize(std::max(14, height() / 36));
     statusLine->setFont(font);
     legend->setFont(font);
+    // Room for two lines whatever the line says, so that a longer text never shrinks the map,
+    // which would then be drawn anew at every change of the text.
+    statusLine->setFixedHeight(2 * QFontMetrics(font).lineSpacing() + 2);
     QWidget::resizeEvent(event);
 }
 
