@@ -27,10 +27,14 @@ xdotool key F11
 wait_until 20 full_screen || fail "F11 left the view at $(size)"
 
 # The start and the finish are the only yellow on the screen: two blocks of equal size, larger
-# than the window's 4 x 4 insides.
+# than the window's 4 x 4 insides. The view grows before it repaints: the screen must first stop
+# changing from one look to the next.
 yellow=()
+rm -f "$shot" "$out/lesson-look.png"
 two_yellow_blocks() {
+  [[ ! -f $shot ]] || mv "$shot" "$out/lesson-look.png"
   import -window root "$shot"
+  [[ -f $out/lesson-look.png && $(compare -metric AE "$out/lesson-look.png" "$shot" null: 2>&1) == 0 ]] || return 1
   mapfile -t yellow < <(convert "$shot" -fill black +opaque "rgb(255,255,0)" -fill white -opaque "rgb(255,255,0)" \
     -define connected-components:verbose=true -connected-components 8 null: |
     awk '/srgb\(255,255,255\)/ { print $2 }' | cut -d+ -f1)
