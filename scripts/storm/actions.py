@@ -1,7 +1,7 @@
 """The storm's random input: what a restless person does with the mouse and the keys."""
 import time
 
-from hands import BarArrow, Bars, CloseLoadList, LoadList, MapPlace, Menus, OptionBoxes, PathfindButton
+from hands import BarArrow, Bars, CloseLoadList, LoadList, Map, Menus, OptionBoxes, PathfindButton
 
 # Keys for the focused control, and the window's own keys: pause, step, finish, undo, redo, copy
 # the picture, save the picture, help. Keys the program does not know yet do nothing.
@@ -11,7 +11,7 @@ Buttons = {1: "left", 2: "middle", 3: "right"}
 
 
 def on_map(storm, margin=10):
-    left, top, width, height = MapPlace
+    left, top, width, height = storm.program.hands.place(Map)
     return (left - margin + storm.rng.randrange(width + 2 * margin),
             top - margin + storm.rng.randrange(height + 2 * margin))
 
@@ -35,7 +35,7 @@ def wheel(storm):
         place, where = on_map(storm, 0), "the map"
     else:
         where = storm.rng.choice(list(Bars))
-        place = inside(storm, Bars[where])
+        place = inside(storm, storm.program.hands.place(Bars[where]))
     storm.note(f"wheel button {button} x{times} over {where} at {place}")
     storm.program.hands.wheel(*place, button, times)
 
@@ -53,7 +53,7 @@ def bar(storm):
         hands.menu_item("Pathfind", "Move Start/Finish")
         time.sleep(0.2)
     name = storm.rng.choice(list(Bars))
-    left, top, width, height = Bars[name]
+    left, top, width, height = hands.place(Bars[name])
     along = width > height
     what = storm.rng.choice(["arrow", "trough", "thumb"])
     if what == "thumb" and (thumb := find_thumb(storm, name)) is not None:
@@ -72,13 +72,13 @@ def bar(storm):
 
 def bars_shown(storm):
     """The bar above the map is out when its middle is not the window's plain background."""
-    x, y = storm.program.hands.at(Bars["start column"][0] + 250, 3)
+    x, y = storm.program.hands.at(*storm.program.hands.spot(Bars["start column"], 250, 3))
     return storm.screen.pixels(x, y, 1, 1)[0][0] != storm.screen.pixels(x, y - 6, 1, 1)[0][0]
 
 
 def find_thumb(storm, name):
     """The thumb is the one light stretch between the bar's arrows."""
-    left, top, width, height = Bars[name]
+    left, top, width, height = storm.program.hands.place(Bars[name])
     along = width > height
     x, y = storm.program.hands.at(left + (0 if along else 7), top + (7 if along else 0))
     line = storm.screen.pixels(x, y, width, 1)[0] if along else [row[0] for row in storm.screen.pixels(x, y, 1, height)]
@@ -88,7 +88,7 @@ def find_thumb(storm, name):
 
 def pathfind(storm):
     storm.note("clicked Pathfind!")
-    storm.program.hands.click(*[a + b // 2 for a, b in zip(PathfindButton[:2], PathfindButton[2:])])
+    storm.program.hands.click(*storm.program.hands.middle(PathfindButton))
 
 
 def slow_pathfind(storm):
@@ -100,7 +100,7 @@ def slow_pathfind(storm):
 
 def option(storm):
     name = storm.rng.choice(list(OptionBoxes))
-    x, y = OptionBoxes[name]
+    x, y, _, _ = storm.program.hands.place(OptionBoxes[name])
     storm.note(f"clicked the option box {name}")
     storm.program.hands.click(x + 6 + storm.rng.randrange(20), y + 7)
 
@@ -120,14 +120,14 @@ def open_menu_and_leave(storm):
 
 
 def load_list(storm):
-    x, y = inside(storm, LoadList)
+    x, y = inside(storm, storm.program.hands.place(LoadList))
     storm.note(f"double-clicked the load list at {(x, y)}")
     storm.program.hands.click(x, y, times=2)
 
 
 def close_load_list(storm):
     storm.note("clicked Close load list")
-    storm.program.hands.click(CloseLoadList[0] + 40, CloseLoadList[1] + 10)
+    storm.program.hands.click(*storm.program.hands.spot(CloseLoadList, 40, 10))
 
 
 def keys(storm, table):

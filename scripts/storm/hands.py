@@ -1,30 +1,37 @@
 """A person's hands on the window: real pointer and key events through xdotool (XTEST), aimed at
-the controls' places in the window's client area."""
+the places the program gives for its controls."""
 import subprocess
 import time
 
-# The menus in the menu bar: x of each title from the window's left edge, and their items.
+# The menus in the menu bar: the name the program gives each title, and their items.
 Menus = {
-    "File": (16, ["Load Map", "Save Map", "Quit"]),
-    "Pathfind": (57, ["Go!", "Clear Paths and Rings", "Clear Walls", "Move Start/Finish"]),
-    "Extras": (104, ["Insert random noise", "Insert random blocks", "Invert Map"]),
-    "Delay": (146, ["Normal", "Medium", "Very Slow"]),
+    "File": ("menu:File", ["Load Map", "Save Map", "Quit"]),
+    "Pathfind": ("menu:Routeseer", ["Go!", "Clear Paths and Rings", "Clear Walls", "Move Start/Finish"]),
+    "Extras": ("menu:extras", ["Insert random noise", "Insert random blocks", "Invert Map"]),
+    "Delay": ("menu:delay", ["Normal", "Medium", "Very Slow"]),
 }
 
-# Places in the client area: (left, top, width, height).
-MapPlace = (14, 14, 501, 501)
-PathfindButton = (546, 273, 225, 50)
-OptionBoxes = {"distance": (546, 35), "path": (546, 56), "rings": (546, 77), "auto-clear": (546, 98)}
-LoadList = (546, 329, 225, 162)
-CloseLoadList = (679, 497, 92, 22)
+# The controls by the names the program gives them.
+Map = "Picture1"
+PathfindButton = "Command1"
+OptionBoxes = {"distance": "Check1", "path": "Check2", "rings": "Check3", "auto-clear": "Check4"}
+LoadList = "File1"
+CloseLoadList = "Command6"
 # The start/finish bars, shown by "Move Start/Finish"; an arrow takes 15 pixels at each end.
 Bars = {
-    "start column": (14, 0, 505, 15),
-    "start row": (0, 14, 15, 505),
-    "finish row": (518, 14, 15, 505),
-    "finish column": (14, 518, 505, 15),
+    "start column": "HScroll1",
+    "start row": "HScroll2",
+    "finish row": "VScroll1",
+    "finish column": "VScroll2",
 }
 BarArrow = 15
+
+
+def read_places(path):
+    """The file the program writes when started with ROUTESEER_CONTROL_GEOMETRY: one line per
+    control or menu title, "NAME LEFT TOP WIDTH HEIGHT" from the window's inside corner."""
+    with open(path, encoding="utf-8") as lines:
+        return {name: tuple(map(int, numbers)) for name, *numbers in (line.split() for line in lines)}
 
 
 def xdotool(*words):
@@ -32,13 +39,26 @@ def xdotool(*words):
 
 
 class Hands:
-    """Input at client-area coordinates; `left`/`top` is the client area's corner on the screen
-    and `window_left`/`window_top` the window's own."""
+    """Input at the window's coordinates; `left`/`top` is the window's inside corner on the screen,
+    `places` the places of its controls."""
 
-    def __init__(self, screen, window_left, window_top, left, top):
+    def __init__(self, screen, left, top, places):
         self.screen = screen
-        self.window_left, self.window_top = window_left, window_top
         self.left, self.top = left, top
+        self.places = places
+
+    def place(self, name):
+        """(left, top, width, height) of the control or menu title in the window."""
+        return self.places[name]
+
+    def middle(self, name):
+        left, top, width, height = self.place(name)
+        return left + width // 2, top + height // 2
+
+    def spot(self, name, x, y):
+        """The point x, y from the control's corner, in the window."""
+        left, top, _, _ = self.place(name)
+        return left + x, top + y
 
     def at(self, x, y):
         return self.left + x, self.top + y
@@ -67,12 +87,13 @@ class Hands:
 
     def open_menu(self, menu):
         """Clicks the menu's title until it shows the highlight of an open menu; False if it never does."""
-        x, y = self.window_left + Menus[menu][0], (self.window_top + self.top) // 2
+        x, y = self.at(*self.middle(Menus[menu][0]))
+        top = self.at(0, self.place(Menus[menu][0])[1])[1]
         for _ in range(2):
             xdotool("mousemove", x, y, "click", 1)
             until = time.monotonic() + 1
             while time.monotonic() < until:
-                red, _, blue = self.screen.pixels(x, self.window_top + 2, 1, 1)[0][0]
+                red, _, blue = self.screen.pixels(x, top + 2, 1, 1)[0][0]
                 if blue > red + 60:
                     return True
                 time.sleep(0.05)

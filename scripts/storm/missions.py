@@ -6,7 +6,7 @@ import stat
 import time
 
 from folder import Hostile, PlantedSaving, Slot
-from hands import LoadList, MapPlace, OptionBoxes, PathfindButton
+from hands import LoadList, Map, OptionBoxes, PathfindButton
 from program import BoxWaitSeconds, StormFailure
 
 # Every awkward save name: (label, text, what the program must do: "save", "refuse" or "nothing").
@@ -60,16 +60,17 @@ def hostile_load(storm, kind):
     storm.note(f"load list: chose {Slot}, an ordinary map for now")
     hands.menu_item("File", "Load Map")
     time.sleep(0.3)
-    hands.click(LoadList[0] + 40, LoadList[1] + 8)
+    first_row = hands.spot(LoadList, 40, 8)
+    hands.click(*first_row)
     hands.keys("Home")
     time.sleep(0.2)
     storm.check()
     folder.turn_slot(kind)
     storm.note(f"load list: double-clicked {Slot}, now {what}")
-    hands.click(LoadList[0] + 40, LoadList[1] + 8, times=2)
+    hands.click(*first_row, times=2)
     if not (box := storm.box_within(2.0)):
         storm.note("no box yet: double-clicked the first row again")
-        hands.click(LoadList[0] + 40, LoadList[1] + 8, times=2)
+        hands.click(*first_row, times=2)
     storm.answer(box or storm.wait_box(f"announced the load of {Slot} ({what})"), "Return")
     storm.loads[kind] += 1
     if must_fail:
@@ -301,14 +302,14 @@ def start_slow_animation(storm):
     storm.clear_boxes()
     hands.menu_item("Delay", "Very Slow")
     if not ticked(storm, "rings"):
-        hands.click(OptionBoxes["rings"][0] + 6, OptionBoxes["rings"][1] + 7)
-    hands.click(*centre(PathfindButton))
+        hands.click(*hands.spot(OptionBoxes["rings"], 6, 7))
+    hands.click(*centre(hands.place(PathfindButton)))
     time.sleep(storm.rng.uniform(0.5, 1.5))
 
 
 def ticked(storm, option):
     """A ticked box shows a dark check mark in the middle of its square."""
-    x, y = storm.program.hands.at(OptionBoxes[option][0] + 3, OptionBoxes[option][1] + 4)
+    x, y = storm.program.hands.at(*storm.program.hands.spot(OptionBoxes[option], 3, 4))
     return any(sum(pixel) < 300 for row in storm.screen.pixels(x, y, 7, 7) for pixel in row)
 
 
@@ -316,7 +317,8 @@ def observe(storm):
     """What the program is doing: a box open, an animation changing the map, or nothing."""
     if boxes := storm.boxes():
         return "name dialog" if storm.screen.title(boxes[-1]).startswith("Enter map name") else "box"
-    x, y = storm.program.hands.at(*MapPlace[:2])
-    first = storm.screen.raw(x, y, MapPlace[2], MapPlace[3])
+    left, top, width, height = storm.program.hands.place(Map)
+    x, y = storm.program.hands.at(left, top)
+    first = storm.screen.raw(x, y, width, height)
     time.sleep(0.3)
-    return "animation" if storm.screen.raw(x, y, MapPlace[2], MapPlace[3]) != first else "idle"
+    return "animation" if storm.screen.raw(x, y, width, height) != first else "idle"

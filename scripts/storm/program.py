@@ -5,7 +5,7 @@ import signal
 import subprocess
 import time
 
-from hands import Hands, MapPlace
+from hands import Hands, read_places
 from xscreen import Pinger
 
 SanitizerMarks = (b"ERROR: AddressSanitizer", b"ERROR: LeakSanitizer", b"runtime error:",
@@ -25,6 +25,9 @@ class Program:
         self.screen = screen
         self.log_path = log_path
         self.hang = None
+        # The program writes its controls' places there once its window is up; each session has its own.
+        self.places_path = os.path.splitext(log_path)[0] + "-controls.txt"
+        environment = dict(environment, ROUTESEER_CONTROL_GEOMETRY=self.places_path)
         with open(log_path, "wb") as log:
             self.process = subprocess.Popen([*command, executable], cwd=os.path.dirname(executable), stdout=log,
                                             stderr=subprocess.STDOUT, env=environment)
@@ -49,18 +52,13 @@ class Program:
         raise StormFailure("the program's window did not appear within 30 s")
 
     def _measure(self):
-        """The client area starts 14 pixels above and left of the map; the map's top is the top of
-        its last vertical grid line, the first black pixel in that column."""
-        window_left, window_top = self.screen.origin(self.window)
-        column = window_left + MapPlace[0] + MapPlace[2] - 1
-        until = time.monotonic() + 10
-        while time.monotonic() < until:
-            pixels = self.screen.pixels(column, window_top, 1, 200)
-            for row, line in enumerate(pixels):
-                if line[0] == (0, 0, 0):
-                    return Hands(self.screen, window_left, window_top, window_left, window_top + row - MapPlace[1])
-            time.sleep(0.2)
-        raise StormFailure("the map was not found in the window")
+        """Hands at the window's inside corner on the screen, aimed with the places the program wrote."""
+        until = time.monotonic() + 30
+        while not os.path.exists(self.places_path):
+            if time.monotonic() > until:
+                raise StormFailure("the program did not write its controls' places within 30 s")
+            time.sleep(0.1)
+        return Hands(self.screen, *self.screen.origin(self.window), read_places(self.places_path))
 
     def _hung(self, seconds):
         self.hang = seconds

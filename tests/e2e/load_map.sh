@@ -44,17 +44,17 @@ square_checks() {
     checks+=("$((5 * x + 2)) $((5 * y + 2)) $colour $what ($x, $y)")
   done
 }
-# The load list lies at (546, 329) of the client area, the map at (14, 14).
-list_point="$((546 - 14 + 150)) $((329 - 14 + 150))"
 checks=()
 square_checks 192,192,192 "default map: open square, a wall of the maze" "${maze_walls[@]}"
 square_checks 0,100,0 "default map: wall square" "0 50" "50 0"
 screen_shows_checks || fail "the default map is not on the screen"
 read -r left top <<<"$origin"
-client_left=$((left - 14)) client_top=$((top - 14))
+# A point inside the load list, in map picture coordinates.
+read -r list_left list_top _ <<<"$(place File1)"
+list_point="$((list_left - left + 150)) $((list_top - top + 150))"
 
-# "Load Map" is the first item of the File menu, the menu bar's first title.
-file_menu_item 1
+# "Load Map" is the first item of the File menu.
+menu_item File 1
 checks=("$list_point 255,255,255 the open load list")
 screen_shows_checks || fail "the load list did not open"
 
@@ -63,8 +63,10 @@ double_click_listed m
 
 # The box "Attempted to load maze.map." carries the program's title; it opens before the load.
 wait_for_box '^Pathfinding Algorithm' || { import -window root "$shot"; echo "no box announced the load; screenshot: $shot"; exit 1; }
+# Painted, the box's corner shows its own plain background, not the map under it.
+wait_until 10 pixel_is "$box" 2 2 239,239,239 || { failures=(); fail "the box was not painted"; }
 import -window root "$shot"
-convert "$shot" -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$out/$tag-box-open.png"
+crop_window "$out/$tag-box-open.png"
 checks=()
 square_checks 192,192,192 "while the box is open: not yet a wall" "${maze_walls[@]}"
 check_pixels "$left" "$top" || fail "the maze was painted before its box was answered"
@@ -79,5 +81,5 @@ screen_shows_checks || fail "the maze's walls are not on the screen as expected"
 if xdotool search --onlyvisible --name '^Pathfinding Algorithm' | grep -qvx "$window"; then
   echo "the box is still open"; exit 1
 fi
-convert "$shot" -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$out/$tag-window.png"
+crop_window "$out/$tag-window.png"
 echo "maze.map loaded through the list: ${#checks[@]} pixels as expected; screenshot: $out/$tag-window.png"

@@ -13,9 +13,7 @@ start_program "$1" "$out/pathfind.log"
 # Square (x, y) has its inside from (5x + 1, 5y + 1); its middle pixel is (5x + 2, 5y + 2).
 checks=("27 27 255,255,0 yellow start (5, 5)" "2 252 0,100,0 wall (0, 50)")
 screen_shows_checks || fail "the map was not drawn"
-read -r left top <<<"$origin"
-# "Pathfind!" is 225 x 50 at (546, 273) of the client area, the map at (14, 14).
-xdotool mousemove $((left - 14 + 658)) $((top - 14 + 298)) click 1
+click_on Command1 # "Pathfind!"
 
 checks=(
   "32 32 0,0,255 route square (6, 6)"
@@ -28,5 +26,5 @@ checks=(
   "257 252 192,192,192 square (51, 50) off the route"
 )
 screen_shows_checks || fail "the route on the screen is not as expected"
-convert "$shot" -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$out/pathfind-window.png"
+crop_window "$out/pathfind-window.png"
 echo "route shown: ${#checks[@]} pixels as expected; screenshot: $out/pathfind-window.png"

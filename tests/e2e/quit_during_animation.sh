@@ -20,27 +20,21 @@ program_ended() {
 
 checks=("27 27 255,255,0 yellow start (5, 5)")
 screen_shows_checks || fail "the map was not drawn"
-read -r left top <<<"$origin"
-client_at "$left" "$top"
 
-click 586 84 # "Show distance rings" in the Options frame
-# Three menus right of "File" is "Delay"; its last item is "Very Slow".
-open_file_menu
-xdotool key Right Right Right Up Return
-click 658 298 # "Pathfind!"
+click_on Check3 # "Show distance rings" in the Options frame
+menu_item delay 3 # "Very Slow"
+click_on Command1 # "Pathfind!"
 
-# A second in, the first rings show but the far ones are not there yet: it is slow and running.
-sleep 1
+# The first rings show but the far ones are not there yet: it is slow and running.
 checks=(
   "32 32 4,0,0 first ring square (6, 6) in its shade"
   "252 252 192,192,192 square (50, 50) not reached yet"
 )
-import -window root "$shot"
-check_pixels $origin || fail "no slow animation is running"
-convert "$shot" -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$out/quit-window.png"
+screen_shows_checks || fail "no slow animation is running"
+crop_window "$out/quit-window.png"
 
 # "Quit" is the last item of "File".
-open_file_menu
+open_menu File
 xdotool key Up
 started=$(date +%s%N)
 xdotool key Return

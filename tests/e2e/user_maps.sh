@@ -54,41 +54,34 @@ drawn_checks() { # drawn_checks COLOUR WHAT
 }
 drawn_checks 192,192,192 "open square of the default map"
 screen_shows_checks || fail "the default map is not on the screen"
-read -r left top <<<"$origin"
-client_left=$((left - 14)) client_top=$((top - 14))
 
-# Walls drawn from square (29, 30) to (50, 30), a few pixels per move.
-xdotool mousemove $((left + 148)) $((top + 152)) mousedown 1
-for x in $(seq 152 4 252); do xdotool mousemove $((left + x)) $((top + 152)); done
-xdotool mouseup 1
-xdotool mousemove $((client_left + 700)) $((client_top + 500))
+# Walls drawn from square (29, 30) to (50, 30).
+draw_walls 152 152 252
+park_pointer
 drawn_checks 0,100,0 "drawn wall"
 screen_shows_checks || fail "the drag drew no walls"
 
-# save_as NAME: "Save Map", Yes, the name, Return; the map file appears in the user's maps folder
-# and no box follows.
+# save_as NAME: "Save Map", Yes, the name, Return; the map file appears in the user's maps folder.
 save_as() {
-  file_menu_item 2
+  menu_item File 2
   wait_for_box '^Save map\?$' || fail "no box asked to save"
   xdotool windowfocus --sync "$box" key Return
   wait_for_box '^Enter map name$' || fail "no box asked for a name"
   xdotool windowfocus --sync "$box" type "$1"
   xdotool key Return
-  for _ in $(seq 40); do
-    [[ -f $user_maps/$1.map ]] && break
-    sleep 0.25
-  done
-  [[ $(stat -c %s "$user_maps/$1.map" 2>/dev/null) == 102010 ]] || fail "$1.map is not in $user_maps"
-  sleep 1
+  wait_until 20 saved "$1" || fail "$1.map is not in $user_maps"
+}
+saved() { [[ $(stat -c %s "$user_maps/$1.map" 2>/dev/null) == 102010 ]]; }
+
+# clear_walls: "Clear Walls", the third item of "Pathfind". The program opens a menu only back in
+# its own loop with no box open: by then a box the save before brought is on the screen.
+clear_walls() {
+  menu_item Routeseer 3
   local boxes
   boxes=$(xdotool search --onlyvisible --name '^(Pathfinding Algorithm|Save map\?|Enter map name)' | grep -vx "$window") &&
-    { failures=("$(xdotool getwindowname "${boxes%%$'\n'*}")"); fail "a box opened after saving $1"; }
+    { failures=("$(xdotool getwindowname "${boxes%%$'\n'*}")"); fail "a box opened after the save"; }
   return 0
 }
-
-# clear_walls: "Clear Walls", the third item of "Pathfind", the menu right of "File"; moving over
-# to it chooses its first item.
-clear_walls() { menu_keys Right Down Down Return; }
 
 save_as walls
 [[ $(ls "$folder") == "$program_files" ]] || fail "the save changed the program folder"
@@ -97,7 +90,7 @@ clear_walls
 drawn_checks 192,192,192 "open again after Clear Walls"
 screen_shows_checks || fail "Clear Walls did not bring back the default map"
 
-file_menu_item 1
+menu_item File 1
 double_click_listed w
 wait_for_box '^Pathfinding Algorithm' || fail "no box announced the load of walls.map"
 xdotool windowfocus --sync "$box" key Return
@@ -111,5 +104,5 @@ screen_shows_checks || fail "Clear Walls did not bring back the user's blankmap.
 cmp "$maps/blankmap.map" "$folder/blankmap.map" || fail "the program folder's default map changed"
 [[ $(ls "$folder") == "$program_files" ]] || fail "the saves changed the program folder"
 
-convert "$shot" -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$out/user-maps-window.png"
+crop_window "$out/user-maps-window.png"
 echo "as nobody: saved into $user_maps, loaded back and reloaded as the default map; screenshot: $out/user-maps-window.png"

@@ -29,7 +29,7 @@ checks=(
 
 # The window shows before the map is drawn: look again until the map is complete.
 if screen_shows_checks; then
-  convert "$shot" -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$window_shot"
+  crop_window "$window_shot"
   echo "window at ($X, $Y), ${WIDTH} x ${HEIGHT}; map at ($origin); ${#checks[@]} pixels as expected"
   echo "screenshot: $window_shot"
   exit 0
