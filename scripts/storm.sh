@@ -29,11 +29,11 @@ install_missing xvfb xdotool openbox xclip python3 python3-xlib util-linux
 work=$(mktemp -d "${TMPDIR:-/tmp}/routeseer-storm.XXXXXX")
 keep() { [[ -z ${STORM_KEEP:-} ]] || { mkdir -p "$STORM_KEEP" && cp -r "$work/logs" "$STORM_KEEP/"; }; }
 trap 'keep; rm -rf "$work"' EXIT
-mkdir -p "$work/program" "$work/home" "$work/logs" "$work/pictures"
+mkdir -p "$work/program" "$work/home" "$work/logs" "$work/pictures" "$work/places"
 mkdir -m 700 "$work/runtime"
 # Some sessions run the program as nobody, who must reach it and may export pictures.
 chmod 755 "$work"
-chmod 1777 "$work/pictures"
+chmod 1777 "$work/pictures" "$work/places"
 cp "$program" "$(dirname "$program")"/*.map "$work/program/"
 echo "the storm's own file outside the program folder: it must stay as it is" >"$work/outside.txt"
 

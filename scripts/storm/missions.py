@@ -88,10 +88,11 @@ def load_odd_name(storm):
     storm.folder.plant_map(name)
     hands.menu_item("File", "Load Map")
     time.sleep(0.3)
-    hands.click(LoadList[0] + 40, LoadList[1] + 8)
+    first_row = hands.spot(LoadList, 40, 8)
+    hands.click(*first_row)
     hands.keys("Home")
     storm.note("load list: double-clicked !!\\xff\\xfe.map")
-    hands.click(LoadList[0] + 40, LoadList[1] + 8, times=2)
+    hands.click(*first_row, times=2)
     storm.answer(storm.wait_box("announced the load of a map whose name is not UTF-8"), "Return")
     if box := storm.box_within(1.0):
         raise StormFailure(f'the load of a map whose name is not UTF-8 showed the box "{storm.screen.title(box)}"')

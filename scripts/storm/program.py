@@ -25,8 +25,11 @@ class Program:
         self.screen = screen
         self.log_path = log_path
         self.hang = None
-        # The program writes its controls' places there once its window is up; each session has its own.
-        self.places_path = os.path.splitext(log_path)[0] + "-controls.txt"
+        # The program writes its controls' places there once its window is up; each session has its
+        # own, in a folder that whoever runs the program may write (storm.sh's places/).
+        logs = os.path.dirname(log_path)
+        self.places_path = os.path.join(os.path.dirname(logs), "places",
+                                        os.path.splitext(os.path.basename(log_path))[0] + "-controls.txt")
         environment = dict(environment, ROUTESEER_CONTROL_GEOMETRY=self.places_path)
         with open(log_path, "wb") as log:
             self.process = subprocess.Popen([*command, executable], cwd=os.path.dirname(executable), stdout=log,
