@@ -16,7 +16,8 @@ using Routeseer::GridLast;
 namespace {
 
 constexpr QRgb Surround = qRgb(40, 40, 40);
-// About sixty repaints a second are all a screen shows.
+// Twenty-five repaints a second show the rings spread smoothly, and each costs the screen the
+// whole area painted since the one before.
 constexpr int RepaintMilliseconds = 40;
 // Below this a square's inside would vanish.
 constexpr int SmallestSquare = 2;

@@ -11,6 +11,7 @@ namespace {
 // the cell and leave its grid lines, and the next cell's, untouched.
 void paintInside(MapPicture& picture, int X, int Y, QRgb colour)
 {
+    const MapPicture::OneChange square(picture);
     for (int i = 1; i < MapView::CellSize; ++i)
         picture.line({X + 1, Y + i}, {X + MapView::CellSize, Y + i}, colour);
 }

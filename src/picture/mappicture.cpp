@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QRegion>
 #include <algorithm>
+#include <utility>
 
 #include "picture/mapgeometry.h"
 
@@ -62,6 +63,14 @@ void MapPicture::fill(const QRect& area, QRgb colour)
 
 void MapPicture::changed(const QRect& area)
 {
-    if (changeListener && !area.isEmpty())
+    if (gathering > 0)
+        gathered |= area;
+    else if (changeListener && !area.isEmpty())
         changeListener(area);
+}
+
+MapPicture::OneChange::~OneChange()
+{
+    if (--picture.gathering == 0 && picture.gathered.isValid())
+        picture.changed(std::exchange(picture.gathered, QRect()));
 }

@@ -24,10 +24,25 @@ class MapPicture {
     using ChangeListener = std::function<void(const QRect&)>;
     void onChange(ChangeListener listener) { changeListener = std::move(listener); }
 
+    // While one lives, what is drawn is told as one area when it ends: a square's four lines are one
+    // change to whoever follows the picture, which the result animation makes at every step.
+    class OneChange {
+      public:
+        explicit OneChange(MapPicture& picture) : picture(picture) { ++picture.gathering; }
+        ~OneChange();
+        OneChange(const OneChange&) = delete;
+        OneChange& operator=(const OneChange&) = delete;
+
+      private:
+        MapPicture& picture;
+    };
+
   private:
     void fill(const QRect& area, QRgb colour);
     void changed(const QRect& area);
 
     QImage pixels;
     ChangeListener changeListener;
+    int gathering = 0;
+    QRect gathered;
 };
