@@ -184,8 +184,9 @@ class Wavefront {
         if (target == NoTarget || workGrid[target] != Unreached)
             return false;
         const std::int16_t ringValue = workGrid[ringCell];
+        const std::int16_t* const around = &workGrid[target];
         if (std::none_of(WorkOffset.begin(), WorkOffset.end(),
-                         [&](int offset) { return workGrid[target + offset] == ringValue; }))
+                         [&](int offset) { return around[offset] == ringValue; }))
             return false;
         const Position first = tail + 1;
         std::copy_n(&NodeQueue[first], std::min<Position>(NeighbourCount * entries, NodeQueueSize - first),
