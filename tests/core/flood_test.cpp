@@ -102,47 +102,38 @@ TEST_F(Flood, QueueHoldsTheDiscoveryOrderWithDistancesNeverFalling)
 
 TEST_F(Flood, StopsAtTheFinishAsIfNothingAfterItInItsRingWereFound)
 {
-    enum Place { First, Middle, Last };
     struct Row {
         void (*makeMap)();
         PathStep start;
-        int distance; // of the ring the finish is picked from
-        Place place;
+        int distance; // of the ring whose first, middle and last squares are taken as the finish
     };
-    const Row rows[] = {
-        {walledMap, at(30, 30), 3, First}, {walledMap, at(30, 30), 3, Middle},
-        {walledMap, at(30, 30), 3, Last},  {openMap, at(0, 0), 1, First},
-        {openMap, at(0, 0), 1, Middle},    {openMap, at(0, 0), 1, Last},
-        {openMap, at(101, 50), 2, First},  {openMap, at(101, 50), 2, Middle},
-        {openMap, at(101, 50), 2, Last},
+    const Row rows[] = {{walledMap, at(30, 30), 3}, {openMap, at(0, 0), 1}, {openMap, at(101, 50), 2}};
+    // What earlier searches left above the tail: each entry marked with its own place.
+    const auto earlier = [](int i, std::int16_t distance) {
+        return QueueEntry{static_cast<std::uint8_t>(i), static_cast<std::uint8_t>(i >> 8), distance};
     };
-    for (const Row& row : rows) {
-        row.makeMap();
-        std::vector<QueueEntry> ring;
-        for (const QueueEntry& entry : expandUntil(row.start, at(200, 200)).queue)
-            if (entry.distance == row.distance)
-                ring.push_back(entry);
-        const QueueEntry& pick = row.place == First  ? ring.front()
-                                 : row.place == Last ? ring.back()
-                                                     : ring[ring.size() / 2];
-        const PathStep finish = at(pick.x, pick.y);
-        const Expansion expected = expandUntil(row.start, finish);
-        // What earlier searches left above the tail: each entry marked with its own place.
-        const auto earlier = [](int i, std::int16_t distance) {
-            return QueueEntry{static_cast<std::uint8_t>(i), static_cast<std::uint8_t>(i >> 8), distance};
-        };
-        for (int i = 0; i < NodeQueueSize; ++i)
-            NodeQueue[i] = earlier(i, 7);
-        const std::string where = describe({row.start, finish});
+    for (const Row& row : rows)
+        for (const std::size_t place : {0, 1, 2}) {
+            row.makeMap();
+            std::vector<QueueEntry> ring;
+            for (const QueueEntry& entry : expandUntil(row.start, at(200, 200)).queue)
+                if (entry.distance == row.distance)
+                    ring.push_back(entry);
+            const QueueEntry& pick = ring[place * (ring.size() - 1) / 2];
+            const PathStep finish = at(pick.x, pick.y);
+            const Expansion expected = expandUntil(row.start, finish);
+            for (int i = 0; i < NodeQueueSize; ++i)
+                NodeQueue[i] = earlier(i, 7);
+            const std::string where = describe({row.start, finish});
 
-        EXPECT_EQ(search(row.start, finish), 0) << where;
-        ASSERT_EQ(queuetail + 1, static_cast<int>(expected.queue.size())) << where;
-        EXPECT_TRUE(std::equal(expected.queue.begin(), expected.queue.end(), NodeQueue.begin())) << where;
-        EXPECT_TRUE(std::equal(expected.distances.begin(), expected.distances.end(), &DistanceGrid(0, 0)))
-            << where;
-        for (int i = queuetail + 1; i < NodeQueueSize; ++i)
-            ASSERT_EQ(NodeQueue[i], earlier(i, 0)) << where << i;
-    }
+            EXPECT_EQ(search(row.start, finish), 0) << where;
+            ASSERT_EQ(queuetail + 1, static_cast<int>(expected.queue.size())) << where;
+            EXPECT_TRUE(std::equal(expected.queue.begin(), expected.queue.end(), NodeQueue.begin())) << where;
+            EXPECT_TRUE(std::equal(expected.distances.begin(), expected.distances.end(), &DistanceGrid(0, 0)))
+                << where;
+            for (int i = queuetail + 1; i < NodeQueueSize; ++i)
+                ASSERT_EQ(NodeQueue[i], earlier(i, 0)) << where << i;
+        }
 }
 
 TEST_F(Flood, BlockedStartStillSpreadsToItsOpenNeighbours)
