@@ -28,24 +28,27 @@ std::string flaw(const SearchCase& searchCase, const Route& route)
     return {};
 }
 
-// The first record in which the padded flood differs from findpath's, or empty when none does.
+// The first record in which the ring flood differs from findpath's, or empty when none does.
 std::string difference()
 {
     using namespace Routeseer;
     for (int y = 0; y <= GridLast; ++y)
         for (int x = 0; x <= GridLast; ++x)
-            if (PaddedFlood::distance(x, y) != DistanceGrid(x, y))
+            if (RingFlood::distance(x, y) != DistanceGrid(x, y))
                 return "the distance of (" + std::to_string(x) + ", " + std::to_string(y) + ") is " +
-                       std::to_string(PaddedFlood::distance(x, y)) + ", findpath's " +
+                       std::to_string(RingFlood::distance(x, y)) + ", findpath's " +
                        std::to_string(DistanceGrid(x, y));
-    if (PaddedFlood::tail() != queuetail)
-        return "the queue ends at " + std::to_string(PaddedFlood::tail()) + ", findpath's at " +
+    if (RingFlood::tail() != queuetail)
+        return "the queue ends at " + std::to_string(RingFlood::tail()) + ", findpath's at " +
                std::to_string(queuetail);
-    const QueueEntry* const entries = PaddedFlood::queue();
+    const QueueEntry* const entries = RingFlood::queue();
     const auto [mine, theirs] = std::mismatch(entries, entries + queuetail + 1, NodeQueue.begin());
     if (mine != entries + queuetail + 1)
         return "queue entry " + std::to_string(mine - entries) + " differs";
-    if (PaddedFlood::route() != PathSteps)
+    if (std::any_of(entries + queuetail + 1, entries + NodeQueueSize,
+                    [](const QueueEntry& entry) { return entry.distance != 0; }))
+        return "an entry above the tail keeps its distance";
+    if (RingFlood::route() != PathSteps)
         return "the route differs";
     return {};
 }
@@ -55,7 +58,7 @@ std::string difference()
 void checkSameRecords(const SearchCase& searchCase)
 {
     if (const std::string why = difference(); !why.empty())
-        abortSetUp(searchCase.name + ", padded flood: " + why);
+        abortSetUp(searchCase.name + ", ring flood: " + why);
 }
 
 void checkRoute(const SearchCase& searchCase, const std::string& contender, const Route& route,

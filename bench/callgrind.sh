@@ -13,7 +13,7 @@ trap 'rm -rf "$work"' EXIT
 # Benchmark name, the function that times it, the contender's search it calls once per iteration.
 contenders=(
   "findpath timeFindpath Routeseer::findpath("
-  "padded timePadded Bench::PaddedFlood::search("
+  "ringflood timeRingFlood Bench::RingFlood::search("
   "textbook timeTextbook Bench::textbookSearch("
   "boost timeBoost Bench::BoostSearch::search("
 )

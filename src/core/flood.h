@@ -32,8 +32,9 @@ inline constexpr std::array<int, NeighbourCount> WorkOffset = [] {
 void resetSearch(const PathStep& start);
 
 // Expands queue entries in order until the target is discovered (true) or the flood runs out,
-// clears the distances of the queue entries above the last one appended, and leaves the
-// distances in DistanceGrid and the work grid alike.
+// leaving the queue and the distances as if expansion had stopped at the target's entry; clears
+// the distances of the queue entries above the tail, and leaves the distances in DistanceGrid and
+// the work grid alike.
 bool flood(const PathStep& target);
 
 // Rebuilds PathSteps from the target back to the start after a flood that reached the target,

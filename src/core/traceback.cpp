@@ -36,7 +36,8 @@ void traceRoute(const PathStep& start, const PathStep& target, bool reached)
         PathSteps = std::vector<PathStep>();
         return;
     }
-    PathSteps = std::vector<PathStep>(static_cast<std::size_t>(pathlength) + 1);
+    // Filled in place, so the last route's memory serves again rather than a new one each search.
+    PathSteps.assign(static_cast<std::size_t>(pathlength) + 1, PathStep{});
     PathSteps[pathlength] = target;
     PathSteps[0] = start;
     // The same steps as backtrack, read from the flood's grid, which holds what DistanceGrid does.

@@ -29,6 +29,35 @@ class Flood : public ::testing::Test {
     void TearDown() override { Platform::Headless::onMessage({}); }
 };
 
+// A plain expansion, one entry at a time, that stops the moment it discovers the finish: what the
+// flood must leave in the queue and the distances.
+struct Expansion {
+    std::vector<QueueEntry> queue;
+    std::vector<std::int16_t> distances;
+};
+
+Expansion expandUntil(PathStep start, PathStep finish)
+{
+    Expansion expansion{{QueueEntry{start.x, start.y, 0}}, std::vector<std::int16_t>(SquareCount)};
+    for (int y = 0; y <= GridLast; ++y)
+        for (int x = 0; x <= GridLast; ++x)
+            expansion.distances[x + GridSide * y] = MapGrid(x, y).passable == Wall ? Blocked : Unreached;
+    for (std::size_t next = 0; next < expansion.queue.size(); ++next) {
+        const QueueEntry entry = expansion.queue[next];
+        for (int i = 0; i < NeighbourCount; ++i) {
+            const int x = entry.x + NeighbourDx[i], y = entry.y + NeighbourDy[i];
+            if (!onMap(x, y) || expansion.distances[x + GridSide * y] != Unreached)
+                continue;
+            const auto distance = static_cast<std::int16_t>(entry.distance + 1);
+            expansion.distances[x + GridSide * y] = distance;
+            expansion.queue.push_back(QueueEntry{at(x, y).x, at(x, y).y, distance});
+            if (at(x, y) == finish)
+                return expansion;
+        }
+    }
+    return expansion;
+}
+
 } // namespace
 
 // ---- What the flood leaves in the distance grid and the queue ----
@@ -69,6 +98,42 @@ TEST_F(Flood, QueueHoldsTheDiscoveryOrderWithDistancesNeverFalling)
     EXPECT_EQ(NodeQueue[queuetail], (QueueEntry{60, 45, 30})); // found on discovery, not on expansion
     for (int i = queuetail + 1; i < NodeQueueSize; ++i)
         ASSERT_EQ(NodeQueue[i].distance, 0) << i;
+}
+
+TEST_F(Flood, StopsAtTheFinishAsIfNothingAfterItInItsRingWereFound)
+{
+    struct Row {
+        void (*makeMap)();
+        PathStep start;
+        int distance; // of the ring whose first, middle and last squares are taken as the finish
+    };
+    const Row rows[] = {{walledMap, at(30, 30), 3}, {openMap, at(0, 0), 1}, {openMap, at(101, 50), 2}};
+    // What earlier searches left above the tail: each entry marked with its own place.
+    const auto earlier = [](int i, std::int16_t distance) {
+        return QueueEntry{static_cast<std::uint8_t>(i), static_cast<std::uint8_t>(i >> 8), distance};
+    };
+    for (const Row& row : rows)
+        for (const std::size_t place : {0, 1, 2}) {
+            row.makeMap();
+            std::vector<QueueEntry> ring;
+            for (const QueueEntry& entry : expandUntil(row.start, at(200, 200)).queue)
+                if (entry.distance == row.distance)
+                    ring.push_back(entry);
+            const QueueEntry& pick = ring[place * (ring.size() - 1) / 2];
+            const PathStep finish = at(pick.x, pick.y);
+            const Expansion expected = expandUntil(row.start, finish);
+            for (int i = 0; i < NodeQueueSize; ++i)
+                NodeQueue[i] = earlier(i, 7);
+            const std::string where = describe({row.start, finish});
+
+            EXPECT_EQ(search(row.start, finish), 0) << where;
+            ASSERT_EQ(queuetail + 1, static_cast<int>(expected.queue.size())) << where;
+            EXPECT_TRUE(std::equal(expected.queue.begin(), expected.queue.end(), NodeQueue.begin())) << where;
+            EXPECT_TRUE(std::equal(expected.distances.begin(), expected.distances.end(), &DistanceGrid(0, 0)))
+                << where;
+            for (int i = queuetail + 1; i < NodeQueueSize; ++i)
+                ASSERT_EQ(NodeQueue[i], earlier(i, 0)) << where << i;
+        }
 }
 
 TEST_F(Flood, BlockedStartStillSpreadsToItsOpenNeighbours)
