@@ -556,16 +556,6 @@ class FileDialogsTest : public QObject {
         QCOMPARE(lesson, first + "/routeseer/maps/lesson.map");
     }
 
-    // A save killed in an earlier run left its temporary file: the start removes it.
-    void theStartRemovesAKilledSavesLeftover()
-    {
-        GuiTest::ModalBoxes boxes;
-        GuiTest::ProgramFolder folder;
-        writeBytes(folder.path(QStringLiteral(".saving-abcd1234")), "half a map");
-        const auto window = GuiTest::startProgram();
-        QVERIFY(!QFileInfo::exists(folder.path(QStringLiteral(".saving-abcd1234"))));
-    }
-
     void everySampleMapLoadsFromTheListAndConnectsStartAndFinish()
     {
         Session session;
