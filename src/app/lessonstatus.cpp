@@ -1,22 +1,15 @@
 #include "app/lessonstatus.h"
 
-#include <QLocale>
-
+#include "app/groupednumber.h"
 #include "map/routeseer.h"
 
 namespace {
 
-// Thousands grouped with commas whatever the desktop's language, like the window's caption.
-QString grouped(long long number)
-{
-    return QLocale(QLocale::English, QLocale::UnitedStates).toString(number);
-}
-
 QString result(const AnimationMoment& moment)
 {
     return QStringLiteral("%1 squares reached, %2")
-        .arg(grouped(moment.squaresReached),
-             moment.routeFound ? QStringLiteral("route %1 steps").arg(grouped(moment.routeLength))
+        .arg(groupedNumber(moment.squaresReached),
+             moment.routeFound ? QStringLiteral("route %1 steps").arg(groupedNumber(moment.routeLength))
                                : QStringLiteral("no route"));
 }
 
@@ -28,21 +21,21 @@ QString emptyWalk(const AnimationMoment& moment)
     const long long milliseconds = left * moment.delayms.value_or(0);
     const QString time = milliseconds < 1000
                              ? QStringLiteral("under a second")
-                             : QStringLiteral("about %1 s").arg(grouped((milliseconds + 999) / 1000));
+                             : QStringLiteral("about %1 s").arg(groupedNumber((milliseconds + 999) / 1000));
     return QStringLiteral("Rings done. Passing the %1 queue entries the search did not fill: %2 left at this "
                           "delay. Esc finishes.")
-        .arg(grouped(left), time);
+        .arg(groupedNumber(left), time);
 }
 
 QString step(const AnimationMoment& moment)
 {
     if (moment.part == ResultPainter::Part::Route)
         return QStringLiteral("Route: %1 of %2 steps")
-            .arg(grouped(moment.index), grouped(moment.routeLength));
+            .arg(groupedNumber(moment.index), groupedNumber(moment.routeLength));
     if (moment.index > moment.queueTail)
         return emptyWalk(moment);
     return QStringLiteral("Rings: %1 of %2 squares painted, in the order the search reached them")
-        .arg(grouped(moment.index), grouped(moment.queueTail));
+        .arg(groupedNumber(moment.index), groupedNumber(moment.queueTail));
 }
 
 } // namespace

@@ -1,24 +1,18 @@
 // The window caption after the title: the figures of the last search, and whether the animation
 // waits, paused, for the user.
-#include <QLocale>
 #include <chrono>
 
 #include "app/form1.h"
+#include "app/groupednumber.h"
 #include "document/mapdocument.h"
 #include "platform/platform.h"
 #include "search/searchstats.h"
 
 namespace {
 
-// Thousands grouped with commas whatever the desktop's language, like the rest of the window.
-QString grouped(long long number)
-{
-    return QLocale(QLocale::English, QLocale::UnitedStates).toString(number);
-}
-
 QString counted(long long number, const char* one, const char* many)
 {
-    return QStringLiteral("%1 %2").arg(grouped(number), QString::fromLatin1(number == 1 ? one : many));
+    return QStringLiteral("%1 %2").arg(groupedNumber(number), QString::fromLatin1(number == 1 ? one : many));
 }
 
 } // namespace
@@ -30,8 +24,9 @@ void Form1::showSearchInCaption()
     const QString route = PathSteps.empty()
                               ? QStringLiteral("no route")
                               : QStringLiteral("route %1").arg(counted(pathlength, "step", "steps"));
-    lastSearch = QStringLiteral("%1 reached, search %2 \u00b5s, %3")
-                     .arg(counted(squaresReached(startpoint), "square", "squares"), grouped(micro), route);
+    lastSearch =
+        QStringLiteral("%1 reached, search %2 \u00b5s, %3")
+            .arg(counted(squaresReached(startpoint), "square", "squares"), groupedNumber(micro), route);
     refreshCaption();
 }
 
