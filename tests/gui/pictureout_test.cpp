@@ -13,6 +13,7 @@
 #include "app/mapcanvas.h"
 #include "app/windowkeys.h"
 #include "guitest.h"
+#include "platform/qtboxes.h"
 
 using GuiTest::pressKey;
 
@@ -70,9 +71,12 @@ class PictureOutTest : public QObject {
         boxes->answerOk();
         pressKey(*window, Qt::Key_E, Qt::ControlModifier);
         const QString text = boxes->shown().back().text;
-        QVERIFY2(text.startsWith(QStringLiteral("Could not save the picture \"%1\": ").arg(path)),
+        // A path too wide for a box, as the temporary folder's random letters may make it, is shown
+        // shortened in the middle.
+        const QString shown = Platform::fitForBox(path);
+        QVERIFY2(text.startsWith(QStringLiteral("Could not save the picture \"%1\": ").arg(shown)),
                  qPrintable(text));
-        QVERIFY2(text.length() > QStringLiteral("Could not save the picture \"%1\": .").arg(path).length(),
+        QVERIFY2(text.length() > QStringLiteral("Could not save the picture \"%1\": .").arg(shown).length(),
                  qPrintable(text));
         QVERIFY(!QFile::exists(path));
     }

@@ -17,6 +17,7 @@
 #include "document/programfiles.h"
 #include "guitest.h"
 #include "platform/platform.h"
+#include "platform/qtboxes.h"
 
 namespace {
 
@@ -207,8 +208,11 @@ class PlatformTest : public QObject {
         boxes.answerOk();
         QVERIFY(!MapFileBoxes::save(document, nowhere));
         QCOMPARE(boxes.shown().size(), std::size_t(1));
+        // The temporary folder's random letters may make the path too wide for a box, which then
+        // shows it shortened in the middle.
         QCOMPARE(boxes.shown()[0].text,
-                 QStringLiteral("Could not save the map \"%1\": No such file or directory.").arg(nowhere));
+                 QStringLiteral("Could not save the map \"%1\": No such file or directory.")
+                     .arg(Platform::fitForBox(nowhere)));
     }
 };
 
