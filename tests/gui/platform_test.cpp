@@ -208,8 +208,7 @@ class PlatformTest : public QObject {
         boxes.answerOk();
         QVERIFY(!MapFileBoxes::save(document, nowhere));
         QCOMPARE(boxes.shown().size(), std::size_t(1));
-        // The temporary folder's random letters may make the path too wide for a box, which then
-        // shows it shortened in the middle.
+        // The temporary folder's random letters may make the path too wide for a box.
         QCOMPARE(boxes.shown()[0].text,
                  QStringLiteral("Could not save the map \"%1\": No such file or directory.")
                      .arg(Platform::fitForBox(nowhere)));
