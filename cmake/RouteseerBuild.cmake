@@ -1,13 +1,12 @@
-# What every one of routeseer's own targets is built with: the warnings, the hardening Debian
-# builds its packages with, and the sanitizers when asked for. All of it is private to the target,
-# so nothing reaches a project that links one of routeseer's libraries.
+# What every one of routeseer's own targets is built with: the warnings, full read-only relocations,
+# and the sanitizers when asked for. All of it is private to the target, so nothing reaches a
+# project that links one of routeseer's libraries; checked buffer functions (_FORTIFY_SOURCE) are
+# the distribution's or the builder's flags to give.
 function(routeseer_own_target target)
   target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic)
   if(ROUTESEER_WERROR)
     target_compile_options(${target} PRIVATE -Werror)
   endif()
-  # Checked buffer functions where optimised.
-  target_compile_definitions(${target} PRIVATE $<$<NOT:$<CONFIG:Debug>>:_FORTIFY_SOURCE=2>)
   if(ROUTESEER_SANITIZING)
     target_compile_options(${target} PRIVATE -fsanitize=address,undefined -fno-sanitize-recover=all
       -fno-omit-frame-pointer)

@@ -6,9 +6,9 @@
 #include "app/form1.h"
 #include "app/mapfileboxes.h"
 #include "document/mapnames.h"
-#include "document/programfiles.h"
 #include "platform/platform.h"
 #include "platform/qtboxes.h"
+#include "storage/programfiles.h"
 
 namespace {
 
@@ -23,7 +23,7 @@ void refillLoadList(QListWidget& list)
     const QString kept = chosen.isEmpty() ? QString() : chosen.front()->text();
     list.clear();
     for (const ProgramFiles::ListedMap& map : ProgramFiles::listedMaps()) {
-        auto* entry = new QListWidgetItem(map.name, &list);
+        auto* entry = new QListWidgetItem(MapNames::shown(map.name), &list);
         entry->setData(MapPathRole, QByteArray::fromStdString(map.path));
     }
     if (kept.isEmpty())
@@ -56,7 +56,7 @@ void Form1::Command4_Click()
         Platform::showMessage(refusal.toStdString());
         return;
     }
-    MapFileBoxes::saveAs(*map, name + QLatin1String(MapNames::Extension));
+    MapFileBoxes::saveAs(*map, name + QLatin1String(ProgramFiles::MapExtension));
     refillLoadList(*File1);
 }
 

@@ -6,9 +6,9 @@
 
 #include "document/mapdocument.h"
 #include "document/mapnames.h"
-#include "document/programfiles.h"
 #include "platform/platform.h"
 #include "platform/qtboxes.h"
+#include "storage/programfiles.h"
 
 namespace MapFileBoxes {
 
@@ -20,8 +20,8 @@ bool reportFailure(bool done, const char* action, const std::string& filePath, c
         Platform::showMessage(
             QStringLiteral("Could not %1 the map \"%2\": %3.")
                 .arg(QString::fromLatin1(action),
-                     Platform::fitForBox(QDir::toNativeSeparators(ProgramFiles::shown(filePath))),
-                     ProgramFiles::shown(why))
+                     Platform::fitForBox(QDir::toNativeSeparators(MapNames::shown(filePath))),
+                     MapNames::shown(why))
                 .toStdString());
     return done;
 }

@@ -5,8 +5,8 @@
 #include "app/form1.h"
 #include "app/mapfileboxes.h"
 #include "document/mapdocument.h"
-#include "document/programfiles.h"
 #include "platform/platform.h"
+#include "storage/programfiles.h"
 
 namespace {
 

@@ -5,24 +5,10 @@
 #include <unistd.h>
 
 #include "cli/commandline.h"
-#include "map/filewriter.h"
 #include "map/routeseer.h"
+#include "storage/mapfile.h"
 
 namespace OutputFile {
-
-namespace {
-
-// A map file is what this program writes: exactly one map's bytes.
-std::string notAMap(int descriptor)
-{
-    struct stat seen {};
-    if (::fstat(descriptor, &seen) == 0 && static_cast<std::size_t>(seen.st_size) == Routeseer::MapFileBytes)
-        return {};
-    return "it is not a map file (" + std::to_string(seen.st_size) +
-           " bytes), and only a map file is replaced";
-}
-
-} // namespace
 
 QString overInput(const std::string& input, const std::string& output)
 {
@@ -43,7 +29,8 @@ bool writeMap(const std::string& path, QString* why)
 {
     std::string reason;
     const auto* image = reinterpret_cast<const std::byte*>(&Routeseer::MapGrid(0, 0));
-    if (Routeseer::writeFile(path, std::span(image, Routeseer::MapFileBytes), {"map file", notAMap}, &reason))
+    if (Storage::writeMapFile(path, std::span(image, Routeseer::MapFileBytes), Storage::Replacing::OnlyMaps,
+                              &reason))
         return true;
     *why = QString::fromStdString(reason);
     return false;

@@ -1,8 +1,11 @@
 // The breadth-first flood. It runs on every search and on every reload of the map, and its time
 // is shown to the user, so it works on its own padded grid: every square, on the edge or not,
 // tests its eight neighbours at fixed displacements with no bounds check, and the distances are
-// handed to DistanceGrid once, when the flood is over.
+// handed to DistanceGrid once, when the flood is over. Where the processor has SSE2 the map is laid
+// and the queue cleared eight and four at a time; elsewhere a square at a time, with the same result.
+#if defined(__SSE2__)
 #include <emmintrin.h>
+#endif
 
 #include <algorithm>
 #include <bit>
@@ -21,14 +24,19 @@ constinit std::array<std::int16_t, WorkCells> workGrid = [] {
 
 namespace {
 
-// What each neighbour adds to a queue entry read as one little-endian word (x in the lowest byte,
-// then y, then the distance). The flood appends only squares on the map, so the sum never carries
-// from one field into the next.
-static_assert(sizeof(QueueEntry) == sizeof(std::uint32_t) && std::endian::native == std::endian::little);
+// A queue entry read as one word, so that an append is one store. What one more of a field adds to
+// the word depends on the processor's byte order, so it is read off an entry holding just that.
+// The flood appends only squares on the map, so a sum never carries from one field into the next.
+static_assert(sizeof(QueueEntry) == sizeof(std::uint32_t));
+constexpr std::uint32_t OneX = std::bit_cast<std::uint32_t>(QueueEntry{1, 0, 0});
+constexpr std::uint32_t OneY = std::bit_cast<std::uint32_t>(QueueEntry{0, 1, 0});
+constexpr std::uint32_t OneStep = std::bit_cast<std::uint32_t>(QueueEntry{0, 0, 1});
+// What each neighbour adds to the word of the entry it is reached from.
 constexpr std::array<std::uint32_t, NeighbourCount> WordStep = [] {
     std::array<std::uint32_t, NeighbourCount> step{};
     for (int i = 0; i < NeighbourCount; ++i)
-        step[i] = static_cast<std::uint32_t>(NeighbourDx[i] + 256 * NeighbourDy[i]);
+        step[i] = static_cast<std::uint32_t>(NeighbourDx[i]) * OneX +
+                  static_cast<std::uint32_t>(NeighbourDy[i]) * OneY;
     return step;
 }();
 
@@ -61,6 +69,7 @@ void loadDistances()
         std::copy_n(&DistanceGrid(0, y), GridSide, &workGrid[workIndex(0, y)]);
 }
 
+#if defined(__SSE2__)
 // The walls of eight squares, with SSE2 alone: a 16-byte read holds the passable words of two
 // squares, 10 bytes apart; four reads are gathered into one row of eight and compared with a wall
 // at once.
@@ -75,6 +84,14 @@ void layEight(const MapSquare* squares, std::int16_t* cells)
                                              _mm_unpacklo_epi32(pair(squares + 4), pair(squares + 6)));
     _mm_storeu_si128(reinterpret_cast<__m128i*>(cells), _mm_cmpeq_epi16(eight, _mm_setzero_si128()));
 }
+
+#else
+void layEight(const MapSquare* squares, std::int16_t* cells)
+{
+    for (int i = 0; i < 8; ++i)
+        cells[i] = squares[i].passable == Wall ? Blocked : Unreached;
+}
+#endif
 
 void layWalls()
 {
@@ -94,12 +111,16 @@ void layWalls()
 // with SSE2: the distance is each entry's upper half.
 void clearDistancesAbove(int tail)
 {
-    const __m128i squareOnly = _mm_set1_epi32(0xffff);
     int i = tail + 1;
+#if defined(__SSE2__)
+    static_assert(std::endian::native == std::endian::little,
+                  "x86 keeps the distance in an entry's upper half");
+    const __m128i squareOnly = _mm_set1_epi32(0xffff);
     for (; i + 4 <= NodeQueueSize; i += 4) {
         auto* const four = reinterpret_cast<__m128i*>(&NodeQueue[i]);
         _mm_storeu_si128(four, _mm_and_si128(_mm_loadu_si128(four), squareOnly));
     }
+#endif
     for (; i < NodeQueueSize; ++i)
         NodeQueue[i].distance = 0;
 }
@@ -161,7 +182,7 @@ class Wavefront {
     [[gnu::always_inline]] void expand(unsigned cell, std::uint32_t word, std::int16_t distance)
     {
         std::int16_t* const here = &workGrid[cell];
-        const std::uint32_t further = word + (1u << 16);
+        const std::uint32_t further = word + OneStep;
 #pragma GCC unroll 8
         for (int i = 0; i < NeighbourCount; ++i) {
             std::int16_t* const neighbour = here + WorkOffset[i];

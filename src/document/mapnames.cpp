@@ -2,14 +2,10 @@
 
 #include <QFile>
 #include <algorithm>
-#include <cctype>
-#include <dirent.h>
-#include <fcntl.h>
 #include <optional>
-#include <sys/stat.h>
-#include <unistd.h>
 
-#include "map/filenamelimit.h"
+#include "storage/filenamelimit.h"
+#include "storage/programfiles.h"
 
 namespace MapNames {
 
@@ -20,19 +16,16 @@ bool isControl(QChar c) { return c.category() == QChar::Other_Control; }
 // Measured in bytes of the name as the file system stores it, as the limit is.
 QString lengthReason(const QString& name, const std::string& folder)
 {
-    const qsizetype bytes = QFile::encodeName(name + QLatin1String(Extension)).size();
-    const std::optional<std::size_t> longest = ::Routeseer::longestFileName(folder);
+    const qsizetype bytes = QFile::encodeName(name + QLatin1String(ProgramFiles::MapExtension)).size();
+    const std::optional<std::size_t> longest = Storage::longestFileName(folder);
     if (!longest || std::size_t(bytes) <= *longest)
         return {};
     return QStringLiteral("the name is too long: with \"%1\" it takes %2 bytes, and a file name here may "
                           "take at most %3")
-        .arg(QLatin1String(Extension))
+        .arg(QLatin1String(ProgramFiles::MapExtension))
         .arg(bytes)
         .arg(*longest);
 }
-
-// Case aside, as the list has always matched ".map".
-bool sameLetter(char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == b; }
 
 } // namespace
 
@@ -53,30 +46,6 @@ QString printable(QString name)
     return name;
 }
 
-std::vector<std::string> inFolder(const std::string& folder)
-{
-    std::vector<std::string> maps;
-    DIR* listing = ::opendir(folder.c_str());
-    if (!listing)
-        return maps;
-    const std::string extension = Extension;
-    while (const dirent* entry = ::readdir(listing)) {
-        const std::string name = entry->d_name;
-        if (name.size() < extension.size() ||
-            !std::equal(extension.begin(), extension.end(),
-                        name.end() - static_cast<std::ptrdiff_t>(extension.size()), sameLetter))
-            continue;
-        // The listing says what most entries are; a link, or a file system that does not say, is
-        // looked through. stat waits on no FIFO and no device.
-        struct stat seen {};
-        const bool file = entry->d_type == DT_REG ||
-                          ((entry->d_type == DT_LNK || entry->d_type == DT_UNKNOWN) &&
-                           ::fstatat(::dirfd(listing), name.c_str(), &seen, 0) == 0 && S_ISREG(seen.st_mode));
-        if (file)
-            maps.push_back(name);
-    }
-    ::closedir(listing);
-    return maps;
-}
+QString shown(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
 
 } // namespace MapNames

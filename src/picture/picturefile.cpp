@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <unistd.h>
 
-#include "map/filewriter.h"
+#include "storage/filewriter.h"
 
 namespace PictureFile {
 
@@ -52,12 +52,12 @@ bool save(const QImage& picture, const std::string& path, const QByteArray& form
         *why = writer.errorString();
         return false;
     }
-    Routeseer::WriteRules rules{"picture", {}};
+    Storage::WriteRules rules{"picture", {}};
     if (onlyOverPictures)
         rules.mayReplace = notAPicture;
     std::string reason;
-    if (Routeseer::writeFile(path, std::as_bytes(std::span(encoded.constData(), std::size_t(encoded.size()))),
-                             rules, &reason))
+    if (Storage::writeFile(path, std::as_bytes(std::span(encoded.constData(), std::size_t(encoded.size()))),
+                           rules, &reason))
         return true;
     *why = QString::fromStdString(reason);
     return false;

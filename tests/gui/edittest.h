@@ -13,9 +13,9 @@
 #include <utility>
 #include <vector>
 
-#include "document/programfiles.h"
 #include "map/routeseer.h"
 #include "picture/mapgeometry.h"
+#include "storage/programfiles.h"
 
 namespace EditTest {
 

@@ -13,10 +13,10 @@
 
 #include "app/mapcanvas.h"
 #include "document/mapnames.h"
-#include "document/programfiles.h"
 #include "guitest.h"
-#include "map/filewriter.h"
 #include "picture/mapgeometry.h"
+#include "storage/filewriter.h"
+#include "storage/programfiles.h"
 
 using GuiTest::describe;
 using GuiTest::insideColour;
@@ -407,11 +407,12 @@ class FileDialogsTest : public QObject {
         QStringList shown;
         for (const ProgramFiles::ListedMap& entry :
              ProgramFiles::mapsIn({bytes(program.path()), bytes(user.path())})) {
-            const QString path = ProgramFiles::shown(entry.path);
-            const bool users = path == user.filePath(entry.name);
-            QVERIFY2(users || path == program.filePath(entry.name), qPrintable(path));
-            shown << entry.name + (users ? QStringLiteral(" from the user's folder")
-                                         : QStringLiteral(" from the program folder"));
+            const QString path = MapNames::shown(entry.path);
+            const QString name = MapNames::shown(entry.name);
+            const bool users = path == user.filePath(name);
+            QVERIFY2(users || path == program.filePath(name), qPrintable(path));
+            shown << name + (users ? QStringLiteral(" from the user's folder")
+                                   : QStringLiteral(" from the program folder"));
         }
         QCOMPARE(shown, listed);
     }
@@ -533,7 +534,7 @@ class FileDialogsTest : public QObject {
         const QTemporaryDir data;
         const std::string first = bytes(data.path()) + "/caf\xe9", second = bytes(data.path()) + "/b";
         for (const std::string& classFolder : {first, second, std::string("relative")})
-            QVERIFY(Routeseer::makeFolders(classFolder + "/routeseer/maps", nullptr));
+            QVERIFY(Storage::makeFolders(classFolder + "/routeseer/maps", nullptr));
         for (const std::string& map :
              {first + "/lesson", second + "/lesson", second + "/maze", std::string("relative/x")})
             std::ofstream(map.substr(0, map.rfind('/')) + "/routeseer/maps" + map.substr(map.rfind('/')) +

@@ -12,8 +12,8 @@
 
 #include "app/appearance.h"
 #include "app/mapcanvas.h"
-#include "document/programfiles.h"
 #include "picture/mapgeometry.h"
+#include "storage/programfiles.h"
 
 namespace GuiTest {
 

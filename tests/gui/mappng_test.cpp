@@ -9,8 +9,9 @@
 
 #include "app/mapcanvas.h"
 #include "app/mapfileboxes.h"
-#include "document/programfiles.h"
+#include "document/mapnames.h"
 #include "guitest.h"
+#include "storage/programfiles.h"
 
 using namespace Routeseer;
 
@@ -71,7 +72,7 @@ class MapPngTest : public QObject {
         QFETCH(int, scale);
         QFETCH(bool, found);
 
-        QString mapFile = ProgramFiles::shown(ProgramFiles::path(map.toStdString()));
+        QString mapFile = MapNames::shown(ProgramFiles::path(map.toStdString()));
         const QTemporaryDir scratch;
         if (!found) { // the finish open, but walled in
             QVERIFY(loadmap(mapFile.toStdString()));

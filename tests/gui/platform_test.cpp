@@ -14,10 +14,11 @@
 
 #include "app/mapfileboxes.h"
 #include "document/mapdocument.h"
-#include "document/programfiles.h"
+#include "document/mapnames.h"
 #include "guitest.h"
 #include "platform/platform.h"
 #include "platform/qtboxes.h"
+#include "storage/programfiles.h"
 
 namespace {
 
@@ -196,8 +197,7 @@ class PlatformTest : public QObject {
     {
         GuiTest::ModalBoxes boxes;
         GuiTest::ProgramFolder folder;
-        QCOMPARE(ProgramFiles::shown(ProgramFiles::folder()),
-                 QFileInfo(folder.path(QStringLiteral("x"))).path());
+        QCOMPARE(MapNames::shown(ProgramFiles::folder()), QFileInfo(folder.path(QStringLiteral("x"))).path());
         MapDocument document;
         QVERIFY(MapFileBoxes::load(document, ProgramFiles::path("blankmap.map")));
         QVERIFY(MapFileBoxes::save(document, ProgramFiles::path("copy.map")));

@@ -7,9 +7,9 @@
 
 #include "app/mapcanvas.h"
 #include "app/mapfileboxes.h"
-#include "document/programfiles.h"
 #include "edittest.h"
 #include "guitest.h"
+#include "storage/programfiles.h"
 
 using GuiTest::describe;
 using GuiTest::insideColour;

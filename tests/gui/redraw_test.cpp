@@ -11,9 +11,9 @@
 #include <unistd.h>
 
 #include "app/mapcanvas.h"
-#include "document/programfiles.h"
 #include "guitest.h"
 #include "picture/mapgeometry.h"
+#include "storage/programfiles.h"
 
 using GuiTest::describe;
 using GuiTest::insideColour;

@@ -11,9 +11,9 @@
 #include <thread>
 #include <unistd.h>
 
-#include "map/filewriter.h"
+#include "storage/filewriter.h"
 
-namespace Routeseer::ScratchFiles {
+namespace Storage::ScratchFiles {
 
 namespace {
 
@@ -127,9 +127,9 @@ void clearLeftoversIn(int folder)
     ::closedir(listing);
 }
 
-} // namespace Routeseer::ScratchFiles
+} // namespace Storage::ScratchFiles
 
-namespace Routeseer {
+namespace Storage {
 
 void clearLeftovers(const std::string& folder)
 {
@@ -139,4 +139,4 @@ void clearLeftovers(const std::string& folder)
         ScratchFiles::clearLeftoversIn(open.get());
 }
 
-} // namespace Routeseer
+} // namespace Storage

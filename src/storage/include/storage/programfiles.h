@@ -6,13 +6,13 @@
 // folder map. Paths are the bytes the file system stores, in any encoding.
 #pragma once
 
-#include <QString>
 #include <string>
 #include <vector>
 
 namespace ProgramFiles {
 
 inline constexpr const char* DefaultMapName = "blankmap.map";
+inline constexpr const char* MapExtension = ".map";
 
 // The folder that holds the program's executable, without a trailing separator.
 std::string folder();
@@ -26,14 +26,13 @@ std::vector<std::string> classFolders();
 // Where saves go: the program folder where this user may write it, else the user's maps folder.
 std::string saveFolder();
 
-// A map of the load list: its file name as a person reads it (a name that is not UTF-8 shows a
-// replacement mark), and the file it loads from.
+// A map of the load list: its file name as stored, and the file it loads from.
 struct ListedMap {
-    QString name;
+    std::string name;
     std::string path;
 };
-// The map files of these folders sorted by name, case aside; a map of a later folder takes the
-// place of an earlier folder's map of the same name.
+// The map files of these folders sorted by name, letters' case aside; a map of a later folder takes
+// the place of an earlier folder's map of the same name.
 std::vector<ListedMap> mapsIn(const std::vector<std::string>& folders);
 // The maps the load list shows: the program folder's, the class folders' and, where saves go
 // there, the user's.
@@ -42,8 +41,6 @@ std::vector<ListedMap> listedMaps();
 // and the user saved one, else a class folder's, else the program folder's.
 std::string mapPath(const std::string& fileName);
 
-// A path as a box shows it.
-QString shown(const std::string& path);
 // Where a map saved under this file name goes: in the user's maps folder, made if need be, where
 // saves go there. Empty when that folder cannot be made, and `why` then says why.
 std::string saveTarget(const std::string& fileName, std::string* why);

@@ -6,10 +6,10 @@
 #include <optional>
 #include <string>
 
-namespace Routeseer {
+namespace Storage {
 
 // The longest file name the folder's file system takes, in bytes of the encoded name. A folder
 // still to be made takes its nearest existing parent's limit. Nothing when no limit is known.
 std::optional<std::size_t> longestFileName(std::string folder);
 
-} // namespace Routeseer
+} // namespace Storage

@@ -1,15 +1,14 @@
-#include "document/programfiles.h"
+#include "storage/programfiles.h"
 
-#include <QCoreApplication>
-#include <QFile>
 #include <algorithm>
+#include <cctype>
+#include <dirent.h>
 #include <map>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "document/basefolders.h"
-#include "document/mapnames.h"
-#include "map/filewriter.h"
+#include "storage/basefolders.h"
+#include "storage/filewriter.h"
 
 namespace ProgramFiles {
 
@@ -21,10 +20,48 @@ std::string folderOverride;
 
 bool usesUserFolder() { return saveFolder() != folder(); }
 
+char folded(char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); }
+
+// Case aside, as the list has always matched ".map" too.
+bool sameLetter(char a, char b) { return folded(a) == folded(b); }
+
 bool byName(const ListedMap& a, const ListedMap& b)
 {
-    const int order = a.name.compare(b.name, Qt::CaseInsensitive);
-    return order != 0 ? order < 0 : a.path < b.path;
+    const auto less = [](char x, char y) { return folded(x) < folded(y); };
+    if (std::lexicographical_compare(a.name.begin(), a.name.end(), b.name.begin(), b.name.end(), less))
+        return true;
+    if (std::lexicographical_compare(b.name.begin(), b.name.end(), a.name.begin(), a.name.end(), less))
+        return false;
+    return a.path < b.path;
+}
+
+// The file names of the map files of a folder, as stored, in any encoding; hidden ones too, since a
+// typed name may start with ".". Only regular files, or links to them, are maps: a FIFO or a device
+// would make a load wait or read forever.
+std::vector<std::string> mapFilesIn(const std::string& folder)
+{
+    std::vector<std::string> maps;
+    DIR* listing = ::opendir(folder.c_str());
+    if (!listing)
+        return maps;
+    const std::string extension = MapExtension;
+    while (const dirent* entry = ::readdir(listing)) {
+        const std::string name = entry->d_name;
+        if (name.size() < extension.size() ||
+            !std::equal(extension.begin(), extension.end(),
+                        name.end() - static_cast<std::ptrdiff_t>(extension.size()), sameLetter))
+            continue;
+        // The listing says what most entries are; a link, or a file system that does not say, is
+        // looked through. stat waits on no FIFO and no device.
+        struct stat seen {};
+        const bool file = entry->d_type == DT_REG ||
+                          ((entry->d_type == DT_LNK || entry->d_type == DT_UNKNOWN) &&
+                           ::fstatat(::dirfd(listing), name.c_str(), &seen, 0) == 0 && S_ISREG(seen.st_mode));
+        if (file)
+            maps.push_back(name);
+    }
+    ::closedir(listing);
+    return maps;
 }
 
 bool isFile(const std::string& path)
@@ -50,10 +87,9 @@ std::string folder()
 {
     if (!folderOverride.empty())
         return folderOverride;
-    // Qt's own answer is a QString, which cannot hold a folder name that is not UTF-8.
+    // Without /proc the running program cannot be found, and its working folder is the best guess.
     const std::string fromSystem = BaseFolders::programFolder();
-    return fromSystem.empty() ? QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString()
-                              : fromSystem;
+    return fromSystem.empty() ? std::string(".") : fromSystem;
 }
 
 std::string path(const std::string& fileName) { return folder() + '/' + fileName; }
@@ -82,11 +118,11 @@ std::vector<ListedMap> mapsIn(const std::vector<std::string>& folders)
 {
     std::map<std::string, std::string> pathOfName;
     for (const std::string& mapFolder : folders)
-        for (const std::string& name : MapNames::inFolder(mapFolder))
+        for (const std::string& name : mapFilesIn(mapFolder))
             pathOfName[name] = mapFolder + '/' + name;
     std::vector<ListedMap> maps;
     for (const auto& [name, mapPath] : pathOfName)
-        maps.push_back({QFile::decodeName(QByteArray::fromStdString(name)), mapPath});
+        maps.push_back({name, mapPath});
     std::sort(maps.begin(), maps.end(), byName);
     return maps;
 }
@@ -102,8 +138,6 @@ std::string mapPath(const std::string& fileName)
     return path(fileName);
 }
 
-QString shown(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
-
 std::string saveTarget(const std::string& fileName, std::string* why)
 {
     const std::string into = saveFolder();
@@ -111,16 +145,16 @@ std::string saveTarget(const std::string& fileName, std::string* why)
         *why = "this account has no home folder to keep maps in";
         return {};
     }
-    if (into != folder() && !Routeseer::makeFolders(into, why))
+    if (into != folder() && !Storage::makeFolders(into, why))
         return {};
     return into + '/' + fileName;
 }
 
 void clearLeftovers()
 {
-    Routeseer::clearLeftovers(folder());
+    Storage::clearLeftovers(folder());
     if (usesUserFolder())
-        Routeseer::clearLeftovers(userFolder());
+        Storage::clearLeftovers(userFolder());
 }
 
 void useFolder(const std::string& newFolder) { folderOverride = newFolder; }

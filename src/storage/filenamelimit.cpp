@@ -1,9 +1,9 @@
-#include "map/filenamelimit.h"
+#include "storage/filenamelimit.h"
 
 #include <cerrno>
 #include <unistd.h>
 
-namespace Routeseer {
+namespace Storage {
 
 std::optional<std::size_t> longestFileName(std::string folder)
 {
@@ -19,4 +19,4 @@ std::optional<std::size_t> longestFileName(std::string folder)
     }
 }
 
-} // namespace Routeseer
+} // namespace Storage

@@ -1,6 +1,6 @@
 // The writer decides on what lstat shows, never on what a link leads to, and acts relative to the
 // folder's descriptor, so that what it looked at is where it writes.
-#include "map/filewriter.h"
+#include "storage/filewriter.h"
 
 #include <cerrno>
 #include <cstring>
@@ -8,11 +8,11 @@
 #include <optional>
 #include <unistd.h>
 
-#include "map/filenamelimit.h"
 #include "posixfiles.h"
 #include "scratchfiles.h"
+#include "storage/filenamelimit.h"
 
-namespace Routeseer {
+namespace Storage {
 
 namespace {
 
@@ -169,4 +169,4 @@ bool writeFile(const std::string& path, std::span<const std::byte> bytes, const 
     return fail(why, reason);
 }
 
-} // namespace Routeseer
+} // namespace Storage

@@ -1,14 +1,11 @@
-// Names of map files: which typed names may become one in a folder, and which files of a folder
-// are maps.
+// Names of map files as people type and read them: which typed names may become one in a folder,
+// and how names and paths, bytes in any encoding, show in a box.
 #pragma once
 
 #include <QString>
 #include <string>
-#include <vector>
 
 namespace MapNames {
-
-inline constexpr const char* Extension = ".map";
 
 // Why a typed name may not name a map file in `folder`, for a person, or an empty text when it
 // may. A separator or a dot folder would save elsewhere, control characters make names nobody can
@@ -17,10 +14,7 @@ inline constexpr const char* Extension = ".map";
 QString reasonToRefuse(const QString& name, const std::string& folder);
 // The name as a box can show it: each control character becomes the replacement mark.
 QString printable(QString name);
-
-// The file names of the map files of a folder, as stored, in any encoding; hidden ones too, since a
-// typed name may start with ".". Only regular files, or links to them, are maps: a FIFO or a device
-// would make a load wait or read forever.
-std::vector<std::string> inFolder(const std::string& folder);
+// A file name or a path as a person reads it; bytes that are not UTF-8 show a replacement mark.
+QString shown(const std::string& path);
 
 } // namespace MapNames

@@ -1,4 +1,4 @@
-#include "document/basefolders.h"
+#include "storage/basefolders.h"
 
 #include <climits>
 #include <cstdlib>

@@ -12,7 +12,7 @@
 #include <span>
 #include <string>
 
-namespace Routeseer {
+namespace Storage {
 
 struct WriteRules {
     // What the file is, for messages: "it is a folder, not a map file".
@@ -35,4 +35,4 @@ void clearLeftovers(const std::string& folder);
 // under the umask). On failure `why` names the folder that could not be made and the reason.
 bool makeFolders(const std::string& folder, std::string* why);
 
-} // namespace Routeseer
+} // namespace Storage

@@ -9,7 +9,7 @@
 
 #include "posixfiles.h"
 
-namespace Routeseer::ScratchFiles {
+namespace Storage::ScratchFiles {
 
 // Whether a name in a folder is one that createLocked makes.
 bool isScratchName(const std::string& name);
@@ -21,4 +21,4 @@ PosixFiles::Descriptor createLocked(int folder, mode_t mode, std::string& name, 
 // The cleaner, on an open folder.
 void clearLeftoversIn(int folder);
 
-} // namespace Routeseer::ScratchFiles
+} // namespace Storage::ScratchFiles

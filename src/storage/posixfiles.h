@@ -8,7 +8,7 @@
 #include <sys/types.h>
 #include <utility>
 
-namespace Routeseer::PosixFiles {
+namespace Storage::PosixFiles {
 
 class Descriptor {
   public:
@@ -19,6 +19,8 @@ class Descriptor {
     Descriptor(Descriptor&& other) noexcept : descriptor(std::exchange(other.descriptor, -1)) {}
     Descriptor& operator=(Descriptor&&) = delete;
     int get() const { return descriptor; }
+    // Hands the descriptor on, for its new owner to close.
+    int release() { return std::exchange(descriptor, -1); }
     bool valid() const { return descriptor >= 0; }
     // Closes now, for the caller to see whether the last writes reached the disk.
     bool close();
@@ -38,4 +40,4 @@ std::string kindOf(mode_t mode);
 // The reason the system gave for the last failed call.
 std::string systemReason();
 
-} // namespace Routeseer::PosixFiles
+} // namespace Storage::PosixFiles

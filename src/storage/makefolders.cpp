@@ -1,10 +1,10 @@
 #include <cerrno>
 #include <sys/stat.h>
 
-#include "map/filewriter.h"
 #include "posixfiles.h"
+#include "storage/filewriter.h"
 
-namespace Routeseer {
+namespace Storage {
 
 namespace {
 
@@ -37,4 +37,4 @@ bool makeFolders(const std::string& folder, std::string* why)
     return true;
 }
 
-} // namespace Routeseer
+} // namespace Storage

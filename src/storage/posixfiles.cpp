@@ -5,7 +5,7 @@
 #include <cstring>
 #include <unistd.h>
 
-namespace Routeseer::PosixFiles {
+namespace Storage::PosixFiles {
 
 bool Descriptor::close()
 {
@@ -71,4 +71,4 @@ std::string kindOf(mode_t mode)
 
 std::string systemReason() { return std::strerror(errno); }
 
-} // namespace Routeseer::PosixFiles
+} // namespace Storage::PosixFiles

@@ -7,7 +7,7 @@
 #include <span>
 #include <string>
 
-#include "map/filewriter.h"
+#include "storage/filewriter.h"
 
 int main(int argc, char** argv)
 {
@@ -15,7 +15,7 @@ int main(int argc, char** argv)
         return 2;
     if (std::string(argv[1]) == "--folder") {
         std::string why;
-        if (Routeseer::makeFolders(argv[2], &why))
+        if (Storage::makeFolders(argv[2], &why))
             return 0;
         std::printf("%s\n", why.c_str());
         return 1;
@@ -24,7 +24,7 @@ int main(int argc, char** argv)
     const long times = argc > 3 ? std::atol(argv[3]) : 1;
     for (long i = 0; times == 0 || i < times; ++i) {
         std::string why;
-        if (!Routeseer::writeFile(argv[1], std::as_bytes(std::span(text)), {}, &why)) {
+        if (!Storage::writeFile(argv[1], std::as_bytes(std::span(text)), {}, &why)) {
             std::printf("%s\n", why.c_str());
             return 1;
         }
