@@ -3,20 +3,20 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "map/routeseer.h"
 #include "picture/distanceshades.h"
-
-namespace {
-
-// The farthest distance of the last search: the last queue entry holds it.
-int farthest() { return std::max<int>(1, Routeseer::NodeQueue[Routeseer::queuetail].distance); }
-
-} // namespace
 
 DistanceLegend::DistanceLegend(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("distanceLegend"));
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+}
+
+void DistanceLegend::searched(const std::shared_ptr<const Routeseer::Exploration>& record)
+{
+    farthest = 0;
+    for (const Routeseer::Exploration::Step& step : record->steps)
+        farthest = std::max(farthest, static_cast<int>(step.cost));
+    update();
 }
 
 QSize DistanceLegend::sizeHint() const { return {400, 2 * fontMetrics().height() + 8}; }
@@ -29,7 +29,7 @@ void DistanceLegend::paintEvent(QPaintEvent* /*event*/)
     const int titleWidth = fontMetrics().horizontalAdvance(title);
     const int bandHeight = height() / 2;
     painter.drawText(QRect(0, 0, titleWidth, bandHeight), Qt::AlignVCenter, title);
-    const int last = farthest();
+    const int last = std::max(1, farthest);
     // Ring squares lie one step from the start or more.
     const double band = std::min(16.0, double(width() - titleWidth - 8) / last);
     for (int distance = 1; distance <= last; ++distance) {

@@ -3,7 +3,6 @@
 #include <QMenuBar>
 #include <QShortcut>
 #include <algorithm>
-#include <utility>
 
 #include "app/form1.h"
 #include "app/windowkeys.h"
@@ -92,28 +91,6 @@ void Form1::animationChanged()
 {
     enableKeys();
     refreshCaption();
-    // Undo and redo asked for during an animation wait for every animation to end, so the walls
-    // never change under a picture still being painted.
-    if (!map->animations().running() && !afterAnimations.empty())
-        QMetaObject::invokeMethod(this, &Form1::runAfterAnimations, Qt::QueuedConnection);
-}
-
-void Form1::whenAnimationsEnd(void (Form1::*action)())
-{
-    if (!map->animations().running()) {
-        (this->*action)();
-        return;
-    }
-    afterAnimations.push_back(action);
-    map->animations().finishAll();
-}
-
-void Form1::runAfterAnimations()
-{
-    if (map->animations().running())
-        return;
-    for (const auto action : std::exchange(afterAnimations, {}))
-        (this->*action)();
 }
 
 void Form1::openMenus()

@@ -19,8 +19,8 @@
 #include "app/form1.h"
 #include "app/windowkeys.h"
 #include "picture/cellpainters.h"
-#include "picture/mapdrawing.h"
 #include "picture/mapgeometry.h"
+#include "picture/resultpainter.h"
 
 namespace {
 
@@ -48,7 +48,7 @@ QImage ringBand()
     for (int x = 0; x < inside; ++x) {
         const int place = x * BandPlaces / inside;
         painter.fillRect(1 + x, 1, 1, image.height() - 2,
-                         QColor(CellPainters::ringColour(MapDrawing::ringShade(place))));
+                         QColor(CellPainters::ringColour(ResultPainter::ringShade(place))));
     }
     return image;
 }

@@ -34,7 +34,9 @@ LessonPicture::LessonPicture(const MapDocument& shown, QWidget* parent) : QWidge
     repaintSoon.setSingleShot(true);
     repaintSoon.setInterval(RepaintMilliseconds);
     connect(&repaintSoon, &QTimer::timeout, this, &LessonPicture::renderPainted);
-    connect(&document, &MapDocument::painted, this, &LessonPicture::painted);
+    connect(&document, &MapDocument::squaresRepainted, this, &LessonPicture::painted);
+    connect(&document, &MapDocument::searched, this, &LessonPicture::searched);
+    searched(document.lastSearch());
     toRender.assign(Routeseer::SquareCount, false);
     renderAll();
 }
@@ -76,10 +78,18 @@ void LessonPicture::renderAll()
     finishMark = drawMark(false, 'F');
 }
 
-void LessonPicture::painted(const QRect& pixels)
+void LessonPicture::searched(const std::shared_ptr<const Routeseer::Exploration>& record)
 {
-    for (int y = pixels.top() / CellSize; y <= std::min(pixels.bottom() / CellSize, GridLast); ++y)
-        for (int x = pixels.left() / CellSize; x <= std::min(pixels.right() / CellSize, GridLast); ++x) {
+    distances.assign(Routeseer::SquareCount, 0);
+    for (const Routeseer::Exploration::Step& step : record->steps)
+        if (step.event == Routeseer::Exploration::Event::Discovered && step.square < distances.size())
+            distances[step.square] = static_cast<std::int16_t>(step.cost);
+}
+
+void LessonPicture::painted(const QRect& squares)
+{
+    for (int y = squares.top(); y <= squares.bottom(); ++y)
+        for (int x = squares.left(); x <= squares.right(); ++x) {
             const int number = x + Routeseer::GridSide * y;
             if (!toRender[number]) {
                 toRender[number] = true;
@@ -116,8 +126,9 @@ void LessonPicture::renderSquare(int x, int y)
     };
     const bool hasInside = x < GridLast && y < GridLast;
     QRgb inside = hasInside ? opaque(pictureRow(pictureTop + 1)[pictureLeft + 1]) : 0;
-    if (hasInside && byDistance && DistanceShades::isRingColour(inside)) {
-        const std::int16_t distance = Routeseer::DistanceGrid(x, y);
+    // What the square shows is the picture's to say, and its distance the last search's record's.
+    if (hasInside && byDistance && document.picture().look(x, y) == MapPicture::Look::Ring) {
+        const std::int16_t distance = distances[std::size_t(x + Routeseer::GridSide * y)];
         if (distance > 0)
             inside = DistanceShades::shade(distance);
     }

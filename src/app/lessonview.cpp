@@ -11,7 +11,7 @@
 #include "app/form1.h"
 #include "app/lessonpicture.h"
 #include "document/mapdocument.h"
-#include "search/searchstats.h"
+#include "search/exploration.h"
 
 namespace {
 
@@ -38,7 +38,8 @@ LessonView::LessonView(Form1& window) : QWidget(&window, Qt::Window), document(w
     createKeys(window);
     connect(&document, &MapDocument::stepped, this, &LessonView::stepped);
     connect(&document.animations(), &AnimationControl::changed, this, &LessonView::showStatus);
-    connect(&document, &MapDocument::searched, this, &LessonView::showStatus);
+    connect(&document, &MapDocument::searched, this, &LessonView::searched);
+    searched(document.lastSearch());
     showStatus();
 
     // Two thirds of the screen's height, square but for the lines below the map.
@@ -100,8 +101,8 @@ void LessonView::stepped(const ResultPainter::Step& step)
 {
     moment.shownOne = true;
     // The line changes at once where the animation starts another of its stretches.
-    auto stretch = [](const ResultPainter::Step& at) {
-        return at.part == ResultPainter::Part::Route ? 2 : at.index > Routeseer::queuetail ? 1 : 0;
+    auto stretch = [this](const ResultPainter::Step& at) {
+        return at.part == ResultPainter::Part::Route ? 2 : at.index > moment.queueTail ? 1 : 0;
     };
     const bool newStretch = stretch(step) != stretch({moment.part, moment.index, false}) || step.index == 0;
     moment.part = step.part;
@@ -112,18 +113,24 @@ void LessonView::stepped(const ResultPainter::Step& step)
 
 QString LessonView::status() const { return statusLine->text(); }
 
+void LessonView::searched(const std::shared_ptr<const Routeseer::Exploration>& record)
+{
+    const Routeseer::ExplorationFigures figures = Routeseer::figuresOf(*record);
+    moment.queueTail = std::max<int>(0, ResultPainter::Result(*record).filledEntries() - 1);
+    moment.routeFound = figures.found;
+    moment.routeLength = static_cast<int>(figures.routeSteps);
+    moment.squaresReached = static_cast<int>(figures.discovered);
+    legend->searched(record);
+    showStatus();
+}
+
 void LessonView::showStatus()
 {
     const AnimationControl& animations = document.animations();
     moment.running = animations.running();
     moment.shownOne = moment.shownOne || moment.running;
     moment.paused = animations.paused();
-    moment.delayms = document.animationDelay();
-    moment.queueTail = Routeseer::queuetail;
-    moment.routeFound = !Routeseer::PathSteps.empty();
-    moment.routeLength = moment.routeFound ? Routeseer::pathlength : 0;
-    if (const std::optional<MapDocument::Ends>& ends = document.markedEnds())
-        moment.squaresReached = Routeseer::squaresReached(ends->start);
+    moment.delayms = animations.delay();
     statusLine->setText(lessonStatus(moment));
     sinceStatus.start();
 }

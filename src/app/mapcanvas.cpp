@@ -5,6 +5,7 @@
 #include <QPainter>
 
 #include "document/mapdocument.h"
+#include "picture/mapgeometry.h"
 
 namespace {
 
@@ -28,7 +29,7 @@ std::int16_t shiftMask(Qt::KeyboardModifiers keys)
 
 MapCanvas::MapCanvas(const MapDocument& shown, QWidget* parent) : QWidget(parent), document(shown)
 {
-    connect(&document, &MapDocument::painted, this, &MapCanvas::markChanged);
+    connect(&document, &MapDocument::squaresRepainted, this, &MapCanvas::markChanged);
     setFixedSize(image().size());
     setAttribute(Qt::WA_StaticContents);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -38,8 +39,13 @@ MapCanvas::MapCanvas(const MapDocument& shown, QWidget* parent) : QWidget(parent
 
 const QImage& MapCanvas::image() const { return document.image(); }
 
-void MapCanvas::markChanged(const QRect& pixels)
+void MapCanvas::markChanged(const QRect& squares)
 {
+    using MapView::CellSize;
+    const QRect pixels =
+        QRect(QPoint(CellSize * squares.left(), CellSize * squares.top()),
+              QPoint(CellSize * squares.right() + CellSize - 1, CellSize * squares.bottom() + CellSize - 1)) &
+        image().rect();
     // Thousands of separate cells between two repaints would make the widget's dirty region a
     // long list of rectangles that is slow to merge; one growing rectangle stays cheap, and it
     // is handed on only when it grows.

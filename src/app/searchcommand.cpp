@@ -30,8 +30,9 @@ void Form1::Command1_Click()
 
     // Each option box is read when its part of the animation begins, and the delay after every
     // step, so a choice made during the animation applies from then on.
-    map->showResult({[this] { return ticked(*Check3); }, [this] { return ticked(*Check2); }}, startpoint,
-                    finishpoint, delayms);
+    map->showResult({[this] { return ticked(*Check3); }, [this] { return ticked(*Check2); },
+                     [this] { return int(delayms); }, [this] { return startpoint; },
+                     [this] { return finishpoint; }});
 }
 
 void Form1::go_Click() { Command1_Click(); }

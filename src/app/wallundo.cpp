@@ -2,18 +2,18 @@
 #include "app/form1.h"
 #include "document/mapdocument.h"
 
-void Form1::undoWalls() { whenAnimationsEnd(&Form1::undoNow); }
-
-void Form1::redoWalls() { whenAnimationsEnd(&Form1::redoNow); }
-
-void Form1::undoNow()
+// The running animations are finished first, as Esc does, so that the clean picture of the walls
+// put back is never painted over.
+void Form1::undoWalls()
 {
+    map->animations().finishAll();
     if (map->undo())
         Command3_Click();
 }
 
-void Form1::redoNow()
+void Form1::redoWalls()
 {
+    map->animations().finishAll();
     if (map->redo())
         Command3_Click();
 }

@@ -19,8 +19,8 @@ namespace {
 void paintSearch(MapPicture& picture, const CommandLine::Request& request)
 {
     MapDrawing::paintCleanMap(picture, request.from, request.to);
-    ResultPainter::paint(picture, ResultPainter::fixedParts(request.rings, request.route), request.from,
-                         request.to);
+    const ResultPainter::Result result(Routeseer::lastFlood(request.from, request.to));
+    ResultPainter::paintAll(picture, result, request.rings, request.route, request.from, request.to);
 }
 
 // Whole pixels: every picture pixel becomes a scale x scale square, with no smoothing.

@@ -1,78 +1,150 @@
 #include "document/animationcontrol.h"
 
-#include <algorithm>
+#include <utility>
 
 #include "platform/platform.h"
 
-AnimationControl::Run::Run(AnimationControl& owner) : control(owner), serial(++owner.lastSerial)
+using ResultPainter::Part;
+
+AnimationControl::AnimationControl(StepPainter painter, EndPainter endPainter, RouteLength length,
+                                   QObject* parent)
+    : QObject(parent), paintStep(std::move(painter)), paintEnds(std::move(endPainter)),
+      routeLength(std::move(length))
 {
-    control.runs.push_back(this);
-    emit control.changed();
+    timer.setSingleShot(true);
+    connect(&timer, &QTimer::timeout, this, &AnimationControl::tick);
 }
 
-AnimationControl::Run::~Run()
+void AnimationControl::schedule(int milliseconds)
 {
-    // Runs end innermost first, as they nest on the call stack.
-    control.runs.erase(std::remove(control.runs.begin(), control.runs.end(), this), control.runs.end());
-    emit control.changed();
+    cancel();
+    // Without a pause the next step is posted, to come after whatever the events waiting now do.
+    if (milliseconds > 0)
+        timer.start(milliseconds);
+    else
+        QMetaObject::invokeMethod(
+            this,
+            [this, ticket = scheduled] {
+                if (ticket == scheduled)
+                    tick();
+            },
+            Qt::QueuedConnection);
 }
 
-bool AnimationControl::Run::finishing() const { return serial <= control.finishThrough; }
-
-void AnimationControl::Run::afterStep(const std::int16_t& delayms, bool painted)
+void AnimationControl::cancel()
 {
-    if (finishing())
-        return;
-    Platform::processEvents();
-    if (finishing())
-        return;
-    if (paused) {
-        if (stepping && !painted)
-            return;
-        stepping = false;
-        waitWhilePaused();
-        if (stepsAsked > 0 || finishing()) {
-            stepping = stepsAsked > 0;
-            stepsAsked = std::max(0, stepsAsked - 1);
-            return;
-        }
+    ++scheduled;
+    timer.stop();
+}
+
+void AnimationControl::start(Pacing pacing)
+{
+    cancel();
+    runs.push_back(Run{std::move(pacing)});
+    emit changed();
+    takeStep();
+    goOn();
+}
+
+bool AnimationControl::paused() const { return !runs.empty() && runs.back().paused; }
+
+std::optional<int> AnimationControl::delay() const
+{
+    if (runs.empty())
+        return std::nullopt;
+    return runs.back().pacing.delay();
+}
+
+bool AnimationControl::hasStep(Run& run)
+{
+    // Each part's option is asked when the part begins, the route's length too.
+    if (!run.begun) {
+        run.begun = true;
+        run.part = run.pacing.rings() ? Part::Rings : Part::Route;
+        if (run.part == Part::Route)
+            run.routeLast = run.pacing.route() ? routeLength() : -1;
     }
-    Platform::Sleep(delayms);
+    // Every index of the queue, filled or not, so a short search still takes one step per entry.
+    if (run.part == Part::Rings && run.next >= Routeseer::NodeQueueSize) {
+        run.part = Part::Route;
+        run.next = 0;
+        run.routeLast = run.pacing.route() ? routeLength() : -1;
+    }
+    // The route's length was taken when it began, but a search run during a pause may have left a
+    // shorter one behind: the route in place decides where the steps stop.
+    return run.part == Part::Rings || (run.next <= run.routeLast && run.next <= routeLength());
 }
 
-void AnimationControl::Run::waitWhilePaused()
+bool AnimationControl::takeStep()
 {
-    // Anything may run meanwhile, a new search too: its animation is the innermost until it ends.
-    while (paused && stepsAsked == 0 && !finishing())
-        Platform::waitForEvents();
+    Run& run = runs.back();
+    if (!hasStep(run)) {
+        endInnermost();
+        return false;
+    }
+    const ResultPainter::Step step{run.part, run.next++, false};
+    const bool painted = paintStep(step.part, step.index);
+    emit stepped({step.part, step.index, painted});
+    return painted;
 }
 
-bool AnimationControl::paused() const
+void AnimationControl::endInnermost()
 {
-    return !runs.empty() && runs.back()->paused && !runs.back()->finishing();
+    const Run ended = std::move(runs.back());
+    runs.pop_back();
+    paintEnds(ended.pacing.start(), ended.pacing.finish());
+    emit changed();
+}
+
+void AnimationControl::goOn()
+{
+    if (runs.empty())
+        return;
+    if (runs.back().paused) {
+        Platform::animationWaits();
+        return;
+    }
+    schedule(Platform::pauseBeforeStep(runs.back().pacing.delay()));
+}
+
+void AnimationControl::tick()
+{
+    if (runs.empty() || runs.back().paused)
+        return;
+    // A run that ends hands the timer to the one below it, which then makes the pause it was
+    // making when the ended one began.
+    takeStep();
+    goOn();
 }
 
 void AnimationControl::togglePause()
 {
     if (runs.empty())
         return;
-    Run& innermost = *runs.back();
+    Run& innermost = runs.back();
     innermost.paused = !innermost.paused;
-    innermost.stepsAsked = 0;
-    innermost.stepping = false;
+    cancel();
     emit changed();
+    goOn();
 }
 
 void AnimationControl::step()
 {
-    if (paused())
-        ++runs.back()->stepsAsked;
+    if (!paused())
+        return;
+    // Steps that paint nothing pass at once, so each Right shows a square.
+    const std::size_t depth = runs.size();
+    while (runs.size() == depth && !takeStep()) {
+    }
+    goOn();
 }
 
 void AnimationControl::finishAll()
 {
     if (runs.empty())
         return;
-    finishThrough = lastSerial;
+    cancel();
+    while (!runs.empty())
+        takeStep();
     emit changed();
 }

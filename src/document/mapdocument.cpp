@@ -3,10 +3,33 @@
 #include <utility>
 
 #include "picture/mapdrawing.h"
+#include "picture/mapgeometry.h"
 
-MapDocument::MapDocument(QObject* parent) : QObject(parent)
+namespace {
+
+// The squares whose cells a rectangle of picture pixels touches: a square's cell holds its grid
+// lines, on its top and left, and its inside.
+QRect squaresOf(const QRect& pixels)
 {
-    drawing.onChange([this](const QRect& pixels) { emit painted(pixels); });
+    using MapView::CellSize;
+    const QRect squares(QPoint(pixels.left() / CellSize, pixels.top() / CellSize),
+                        QPoint(pixels.right() / CellSize, pixels.bottom() / CellSize));
+    return squares & QRect(0, 0, Routeseer::GridSide, Routeseer::GridSide);
+}
+
+} // namespace
+
+MapDocument::MapDocument(QObject* parent)
+    : QObject(parent),
+      animation([this](ResultPainter::Part part,
+                       int index) { return ResultPainter::paintStep(drawing, result, part, index); },
+                [this](const Routeseer::PathStep& start, const Routeseer::PathStep& finish) {
+                    paintMarkers(start, finish);
+                },
+                [this] { return result.routeLength(); }, this)
+{
+    drawing.onChange([this](const QRect& pixels) { emit squaresRepainted(squaresOf(pixels)); });
+    connect(&animation, &AnimationControl::stepped, this, &MapDocument::stepped);
 }
 
 void MapDocument::change(const std::function<void()>& edit)
@@ -71,26 +94,10 @@ void MapDocument::paintCleanMap(const Routeseer::PathStep& start, const Routesee
 void MapDocument::search(const Routeseer::PathStep& start, const Routeseer::PathStep& finish)
 {
     Routeseer::findpath(start, finish);
-    emit searched();
+    // Read off the queue and the route once the search is over, so its time stays its own.
+    record = std::make_shared<const Routeseer::Exploration>(Routeseer::lastFlood(start, finish));
+    result = ResultPainter::Result(*record);
+    emit searched(record);
 }
 
-void MapDocument::showResult(const ResultPainter::Parts& parts, const Routeseer::PathStep& start,
-                             const Routeseer::PathStep& finish, const std::int16_t& delayms)
-{
-    AnimationControl::Run run(animation);
-    // A search run during a pause animates inside this one, with the delay its own command read.
-    const std::int16_t* const outerDelay = std::exchange(runningDelay, &delayms);
-    ResultPainter::paint(drawing, parts, start, finish, [&](const ResultPainter::Step& step) {
-        emit stepped(step);
-        run.afterStep(delayms, step.painted);
-    });
-    runningDelay = outerDelay;
-    marked = Ends{start, finish};
-}
-
-std::optional<int> MapDocument::animationDelay() const
-{
-    if (!runningDelay)
-        return std::nullopt;
-    return *runningDelay;
-}
+void MapDocument::showResult(AnimationControl::Pacing pacing) { animation.start(std::move(pacing)); }

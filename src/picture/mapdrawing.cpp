@@ -7,12 +7,6 @@
 using namespace MapView;
 using namespace CellPainters;
 
-namespace {
-
-constexpr int RingShades = 255;
-
-} // namespace
-
 namespace MapDrawing {
 
 void drawGrid(MapPicture& picture)
@@ -43,27 +37,6 @@ void paintCleanMap(MapPicture& picture, const Routeseer::PathStep& start, const 
     drawGrid(picture);
     paintMarkers(picture, start, finish);
     paintWalls(picture);
-}
-
-std::int16_t ringShade(int index) { return static_cast<std::int16_t>(index % RingShades); }
-
-bool paintRing(MapPicture& picture, int index)
-{
-    const Routeseer::QueueEntry entry = Routeseer::NodeQueue[static_cast<std::size_t>(index)];
-    if (entry.distance == Routeseer::Unreached)
-        return false;
-    colorsquare(picture, cellCorner(entry.x), cellCorner(entry.y), ringShade(index));
-    return true;
-}
-
-bool paintRouteSquare(MapPicture& picture, int k)
-{
-    // A search run while the route was being shown may have left a shorter route in place.
-    if (k < 0 || k >= std::ssize(Routeseer::PathSteps))
-        return false;
-    const Routeseer::PathStep step = Routeseer::PathSteps[static_cast<std::size_t>(k)];
-    colorsquareblue(picture, cellCorner(step.x), cellCorner(step.y));
-    return true;
 }
 
 } // namespace MapDrawing

@@ -14,7 +14,9 @@ int stepTowards(int from, int to) { return (to > from) - (to < from); }
 
 } // namespace
 
-MapPicture::MapPicture() : pixels(MapView::PictureSide, MapView::PictureSide, QImage::Format_RGB32)
+MapPicture::MapPicture()
+    : pixels(MapView::PictureSide, MapView::PictureSide, QImage::Format_RGB32),
+      looks(Routeseer::SquareCount, Look::Background)
 {
     pixels.fill(MapView::Background);
 }
@@ -22,7 +24,21 @@ MapPicture::MapPicture() : pixels(MapView::PictureSide, MapView::PictureSide, QI
 void MapPicture::clear()
 {
     pixels.fill(MapView::Background);
+    std::fill(looks.begin(), looks.end(), Look::Background);
     changed(pixels.rect());
+}
+
+MapPicture::Look MapPicture::look(int x, int y) const
+{
+    return Routeseer::onMap(x, y) ? looks[std::size_t(x + Routeseer::GridSide * y)] : Look::Background;
+}
+
+void MapPicture::painted(int X, int Y, Look look)
+{
+    // Column and row 100 lie beyond the picture's last grid line: nothing of their insides shows.
+    const int x = X / MapView::CellSize, y = Y / MapView::CellSize;
+    if (X >= 0 && Y >= 0 && x < Routeseer::GridLast && y < Routeseer::GridLast)
+        looks[std::size_t(x + Routeseer::GridSide * y)] = look;
 }
 
 void MapPicture::line(QPoint from, QPoint to, QRgb colour)

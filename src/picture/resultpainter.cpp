@@ -1,40 +1,72 @@
 #include "picture/resultpainter.h"
 
+#include "picture/cellpainters.h"
 #include "picture/mapdrawing.h"
+#include "picture/mapgeometry.h"
 
 using namespace Routeseer;
+using MapView::cellCorner;
 
 namespace ResultPainter {
 
 namespace {
 
-void after(const AfterStep& afterStep, Part part, int index, bool painted)
+constexpr int RingShades = 255;
+
+PathStep squareOf(const Exploration& record, SquareNumber square)
 {
-    if (afterStep)
-        afterStep(Step{part, index, painted});
+    return {static_cast<std::uint8_t>(record.xOf(square)), static_cast<std::uint8_t>(record.yOf(square))};
 }
 
 } // namespace
 
-Parts fixedParts(bool rings, bool route)
+Result::Result(const Exploration& record)
 {
-    return {[rings] { return rings; }, [route] { return route; }};
+    for (const Exploration::Step& step : record.steps)
+        if (step.event == Exploration::Event::Discovered)
+            rings.push_back({squareOf(record, step.square), step.cost != 0});
+    for (const SquareNumber square : record.route)
+        routeSquares.push_back(squareOf(record, square));
 }
 
-void paint(MapPicture& picture, const Parts& parts, const PathStep& start, const PathStep& finish,
-           const AfterStep& afterStep)
+const PathStep* Result::ring(int index) const
 {
-    // Every index of the queue, so a short search still takes one step per entry.
-    if (parts.rings())
+    if (index < 0 || index >= filledEntries() || !rings[std::size_t(index)].hasDistance)
+        return nullptr;
+    return &rings[std::size_t(index)].square;
+}
+
+const PathStep* Result::route(int k) const
+{
+    if (k < 0 || k >= std::ssize(routeSquares))
+        return nullptr;
+    return &routeSquares[std::size_t(k)];
+}
+
+std::int16_t ringShade(int index) { return static_cast<std::int16_t>(index % RingShades); }
+
+bool paintStep(MapPicture& picture, const Result& result, Part part, int index)
+{
+    const PathStep* const square = part == Part::Rings ? result.ring(index) : result.route(index);
+    if (!square)
+        return false;
+    if (part == Part::Rings)
+        CellPainters::colorsquare(picture, cellCorner(square->x), cellCorner(square->y), ringShade(index));
+    else
+        CellPainters::colorsquareblue(picture, cellCorner(square->x), cellCorner(square->y));
+    return true;
+}
+
+void paintAll(MapPicture& picture, const Result& result, bool rings, bool route, const PathStep& start,
+              const PathStep& finish)
+{
+    // Every index of the queue, as the window's animation takes them.
+    if (rings)
         for (int i = 0; i < NodeQueueSize; ++i)
-            after(afterStep, Part::Rings, i, MapDrawing::paintRing(picture, i));
-    // The length is taken once, but a search run during a step may leave a shorter route behind:
-    // the route in place at each step decides where painting stops.
-    if (parts.route()) {
-        const auto bound = static_cast<std::int16_t>(pathlength);
-        for (int k = 0; k <= bound && k < std::ssize(PathSteps); ++k)
-            after(afterStep, Part::Route, k, MapDrawing::paintRouteSquare(picture, k));
-    }
+            paintStep(picture, result, Part::Rings, i);
+    if (route)
+        for (int k = 0; k <= result.routeLength(); ++k)
+            paintStep(picture, result, Part::Route, k);
     MapDrawing::paintMarkers(picture, start, finish);
 }
 

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QFontMetrics>
 #include <QLabel>
@@ -9,9 +10,11 @@
 #include <QMouseEvent>
 #include <QScreen>
 #include <QTest>
+#include <QTimer>
 
 #include "app/appearance.h"
 #include "app/mapcanvas.h"
+#include "document/mapdocument.h"
 #include "picture/mapgeometry.h"
 #include "storage/programfiles.h"
 
@@ -73,6 +76,30 @@ QString unreadablePartOf(const Box& box)
                 .arg(metrics.horizontalAdvance(word))
                 .arg(label->contentsRect().width());
     return {};
+}
+
+void search(Form1& window)
+{
+    window.Command1_Click();
+    untilAnimationsEnd(window);
+}
+
+void untilAnimationsEnd(Form1& window)
+{
+    AnimationControl& animations = window.document().animations();
+    if (!animations.running())
+        return;
+    // The program's own event loop: each step follows the events posted before it, with no sleep.
+    QEventLoop loop;
+    QObject::connect(&animations, &AnimationControl::changed, &loop, [&] {
+        if (!animations.running())
+            loop.quit();
+    });
+    QTimer::singleShot(60000, &loop, [&] {
+        QTest::qFail("the animation is still running after a minute", __FILE__, __LINE__);
+        animations.finishAll();
+    });
+    loop.exec();
 }
 
 bool activate(Form1& window)

@@ -36,6 +36,12 @@ void moveMouseOverMap(Form1& window, QPointF at, Qt::MouseButtons buttons = Qt::
 // no spaces) wider than the box's line. An empty text when everything fits.
 QString unreadablePartOf(const Platform::Box& box);
 
+// "Pathfind!" as a click runs it, and the event loop until its animation and every other has ended,
+// as the program runs between two steps. An animation still running after a minute fails the test
+// and is finished, so a test that forgot to let a paused one go does not hang.
+void search(Form1& window);
+void untilAnimationsEnd(Form1& window);
+
 // The window made the active one, as a person's click on it would, so its keys work.
 bool activate(Form1& window);
 // A key pressed and let go as the window system delivers it: to the control with the focus, or to

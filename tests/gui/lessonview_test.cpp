@@ -99,7 +99,7 @@ class LessonViewTest : public QObject {
             QTest::keyClick(&view, Qt::Key_D);
         // It follows every step of the animation, the map drawn before it too.
         GuiTest::moveMouseOverMap(*window, {152, 152}, Qt::LeftButton);
-        window->Command1_Click();
+        GuiTest::search(*window);
         QTRY_COMPARE(firstDifference(view.picture(), window->Picture1->image(), byDistance), QString());
     }
 
@@ -120,7 +120,7 @@ class LessonViewTest : public QObject {
             seen << view.status();
             pressKey(*window, Qt::Key_Space);
         });
-        window->Command1_Click();
+        GuiTest::search(*window);
         seen << view.status();
 
         QCOMPARE(seen.size(), 5);

@@ -111,7 +111,7 @@ class MapPngTest : public QObject {
         window->Check2->setChecked(route);
         if (!found)
             boxes.answerOk();
-        window->Command1_Click();
+        GuiTest::search(*window);
 
         const QString difference = firstDifference(QImage(png), window->Picture1->image(), scale);
         QVERIFY2(difference.isEmpty(), qPrintable(difference));

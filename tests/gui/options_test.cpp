@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "document/mapdocument.h"
 #include "guitest.h"
 #include "pacinglog.h"
 
@@ -52,16 +53,17 @@ int runAndQuit(const char* how)
     };
     if (std::strcmp(how, QuitWhileIdle) == 0) {
         QTimer::singleShot(0, leave);
-        QApplication::exec();
-        say("the event loop returned");
-        return 3;
+        return QApplication::exec();
     }
     window->tectonic->trigger();
     window->Check3->setChecked(true);
     QTimer::singleShot(QuitAfterMs, leave);
     window->Command1_Click();
-    say("the animation finished");
-    return 3;
+    const int status = QApplication::exec();
+    // Ended where it stood: no step of it runs once the program ends.
+    if (!window->document().animations().running())
+        say("the animation finished");
+    return status;
 }
 
 } // namespace
@@ -76,7 +78,7 @@ class OptionsTest : public QObject {
     {
         window->Check3->setChecked(true);
         pacing.clear();
-        window->Command1_Click();
+        GuiTest::search(*window);
         return pacing.pauses();
     }
 
@@ -146,7 +148,7 @@ class OptionsTest : public QObject {
         QVERIFY2(copy.exitStatus() == QProcess::NormalExit, said.constData());
         QCOMPARE(copy.exitCode(), 0);
         QVERIFY2(said.contains("leaving"), said.constData());
-        QVERIFY2(!said.contains("finished") && !said.contains("returned"), said.constData());
+        QVERIFY2(!said.contains("finished"), said.constData());
         // Far less than the 100 s that the animation would take.
         QVERIFY(clock.elapsed() < ChildDeadlineMs / 2);
     }

@@ -48,12 +48,15 @@ void PacingLog::heard(Platform::Pacing step, int milliseconds)
         waiting();
         return;
     }
-    inStep = inStep && passPending;
+    // Every step but the first is taken from the event loop after the pause before it: the event
+    // posted now runs before it.
+    inStep = inStep && (passPending || pauseLengths.empty());
     passPending = false;
+    QTimer::singleShot(0, &alive, [this] { passPending = true; });
     const std::size_t number = pauseLengths.size();
     pauseLengths.push_back(milliseconds);
     if (const auto found = actions.find(number); found != actions.end()) {
-        QTimer::singleShot(0, QCoreApplication::instance(), std::move(found->second));
+        QTimer::singleShot(0, &alive, std::move(found->second));
         actions.erase(found);
     }
 }
@@ -77,7 +80,7 @@ void PacingLog::waiting()
         waitActions.pop_front();
     }
     waitActionPosted = true;
-    QTimer::singleShot(0, QCoreApplication::instance(), [this, next = std::move(next)] {
+    QTimer::singleShot(0, &alive, [this, next = std::move(next)] {
         waitActionPosted = false;
         next();
     });

@@ -39,7 +39,7 @@ class PictureOutTest : public QObject {
         QVERIFY(GuiTest::activate(*window));
         // A picture with rings, route and walls in it.
         window->Check3->setChecked(true);
-        window->Command1_Click();
+        GuiTest::search(*window);
     }
     void cleanup()
     {

@@ -10,12 +10,15 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <chrono>
 #include <cstring>
+#include <thread>
 
 #include "app/mapfileboxes.h"
 #include "document/mapdocument.h"
 #include "document/mapnames.h"
 #include "guitest.h"
+#include "platform/pacing.h"
 #include "platform/platform.h"
 #include "platform/qtboxes.h"
 #include "storage/programfiles.h"
@@ -179,13 +182,19 @@ class PlatformTest : public QObject {
         QVERIFY2(child.readAllStandardError().contains("Nobody answers this"), "the box is named");
     }
 
-    void clockSleepAndEventPass()
+    void clockPauseAndEventPass()
     {
         const std::uint32_t before = Platform::GetTickCount();
-        Platform::Sleep(30);
+        std::this_thread::sleep_for(std::chrono::milliseconds(30));
         // Whole milliseconds on both readings: the difference may lose up to one.
         QVERIFY(Platform::GetTickCount() - before >= 29);
-        Platform::Sleep(0);
+        // The animation's pause is the one asked for, unless a watcher takes it.
+        QCOMPARE(Platform::pauseBeforeStep(10), 10);
+        int heard = 0;
+        Platform::setPacingWatcher([&heard](Platform::Pacing, int milliseconds) { heard += milliseconds; });
+        QCOMPARE(Platform::pauseBeforeStep(10), 0);
+        Platform::setPacingWatcher({});
+        QCOMPARE(heard, 10);
 
         bool ran = false;
         QTimer::singleShot(0, [&ran] { ran = true; });

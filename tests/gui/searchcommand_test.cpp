@@ -147,7 +147,7 @@ class SearchCommandTest : public QObject {
         window->Check3->setChecked(rings);
         window->Check2->setChecked(route);
 
-        window->Command1_Click();
+        GuiTest::search(*window);
 
         if (rings)
             expected.rings();
@@ -163,7 +163,7 @@ class SearchCommandTest : public QObject {
     void labelsReportTheTimeAndTheLength()
     {
         window->Check2->setChecked(false);
-        window->Command1_Click();
+        GuiTest::search(*window);
         const QRegularExpressionMatch time =
             QRegularExpression(QStringLiteral("^Time to compute: (\\d+) milliseconds$"))
                 .match(window->Label1->text());
@@ -172,7 +172,7 @@ class SearchCommandTest : public QObject {
         QCOMPARE(window->Label2->text(), QStringLiteral("Path length: 82"));
 
         window->finishpoint = {5, 45};
-        window->Command1_Click();
+        GuiTest::search(*window);
         QCOMPARE(window->Label2->text(), QStringLiteral("Path length: 40"));
     }
 
@@ -207,10 +207,12 @@ class SearchCommandTest : public QObject {
         // A search whose route differs from the one Clear Walls makes behind the panel's back.
         if (command == QLatin1String("Clear Walls"))
             window->finishpoint = {5, 45};
-        if (command == QLatin1String("Go!"))
+        if (command == QLatin1String("Go!")) {
             window->go->trigger();
-        else
-            window->Command1_Click();
+            GuiTest::untilAnimationsEnd(*window);
+        } else {
+            GuiTest::search(*window);
+        }
         const long long reached = squaresReached(window->startpoint);
         const long long micro = std::chrono::round<std::chrono::microseconds>(searchtime).count();
         const long long length = pathlength;
@@ -244,7 +246,7 @@ class SearchCommandTest : public QObject {
         window->Check3->setChecked(true);
         boxes.answerOk();
 
-        window->Command1_Click();
+        GuiTest::search(*window);
 
         QCOMPARE(boxes.shown().size(), std::size_t(1));
         QVERIFY(boxes.shown()[0].text.startsWith(QLatin1String("No path was found.")));
@@ -267,7 +269,7 @@ class SearchCommandTest : public QObject {
     {
         window->Check3->setChecked(true);
         window->Check2->setChecked(false);
-        window->Command1_Click();
+        GuiTest::search(*window);
         // From (5, 5) the flood finds N, NE, E, SE, S first: queue entries 1 to 5.
         QCOMPARE(describe(insideColour(*window, 5, 4)), describe(qRgb(1, 0, 0)));
         QCOMPARE(describe(insideColour(*window, 6, 6)), describe(qRgb(4, 0, 0)));
@@ -286,7 +288,7 @@ class SearchCommandTest : public QObject {
         window->finishpoint = {7, 7};
         window->Check3->setChecked(true);
         window->Check2->setChecked(false);
-        window->Command1_Click();
+        GuiTest::search(*window);
         QVERIFY(queuetail > 8 && queuetail < 30);
         // Every entry but the start's two and the finish shows as a ring square; those are yellow.
         QCOMPARE(squaresInRingShades(*window), queuetail - 2);
@@ -305,13 +307,13 @@ class SearchCommandTest : public QObject {
     {
         QFETCH(bool, clearFirst);
         window->Check3->setChecked(true);
-        window->Command1_Click();
+        GuiTest::search(*window);
         const std::optional<QRgb> farRing = insideColour(*window, 50, 60);
         QCOMPARE(describe(insideColour(*window, 40, 40)), describe(MapView::RouteColour));
 
         window->Check4->setChecked(clearFirst);
         window->finishpoint = {7, 7};
-        window->Command1_Click();
+        GuiTest::search(*window);
 
         QCOMPARE(describe(insideColour(*window, 50, 60)),
                  describe(clearFirst ? MapView::Background : *farRing));
@@ -329,6 +331,7 @@ class SearchCommandTest : public QObject {
         {
             GuiTest::PacingLog pacing;
             QTest::mouseClick(window->Command1, Qt::LeftButton);
+            GuiTest::untilAnimationsEnd(*window);
             byButton = pacing.pauses();
         }
         const QImage buttonPicture = window->Picture1->image().copy();
@@ -337,6 +340,7 @@ class SearchCommandTest : public QObject {
 
         GuiTest::PacingLog pacing;
         window->go->trigger();
+        GuiTest::untilAnimationsEnd(*window);
         QCOMPARE(window->Picture1->image(), buttonPicture);
         QCOMPARE(window->Label2->text(), buttonLength);
         QVERIFY(pacing.pauses() == byButton);
@@ -348,18 +352,20 @@ class SearchCommandTest : public QObject {
     void searchDuringTheRouteAnimationLeavingAShorterRoute()
     {
         GuiTest::PacingLog pacing;
-        // Posted at the 41st pause, the click runs in the next step's event pass, so the outer
-        // animation has painted 42 squares by then.
-        constexpr int OuterSteps = 42;
-        pacing.atPause(OuterSteps - 2, [this] {
+        // Posted at the 40th pause, the click runs before the next step, so the outer animation has
+        // painted 41 squares by then.
+        constexpr int OuterSteps = 41;
+        pacing.atPause(OuterSteps - 1, [this] {
             window->finishpoint = {7, 7};
             window->Command1->click();
         });
-        window->Command1_Click();
+        GuiTest::search(*window);
 
         QCOMPARE(PathSteps.size(), std::size_t(3));
         QCOMPARE(window->Label2->text(), QStringLiteral("Path length: 2"));
-        QCOMPARE(int(pacing.pauses().size()), OuterSteps + 3);
+        // The outer steps and the inner search's three, and the pause after the outer's last step
+        // made again once the inner search that came during it is over.
+        QCOMPARE(int(pacing.pauses().size()), OuterSteps + 3 + 1);
         // What the inner search left, and nothing of the outer route beyond it.
         const QImage shown = window->Picture1->image().copy();
         ExpectedPicture expected(cleanView(*window));
@@ -381,7 +387,7 @@ class SearchCommandTest : public QObject {
         constexpr std::size_t ResetAt = 100;
         pacing.atPause(ResetAt, [this] { window->Clearwalls->trigger(); });
 
-        window->Command1_Click();
+        GuiTest::search(*window);
 
         const std::vector<int>& pauses = pacing.pauses();
         QCOMPARE(int(pauses.size()), NodeQueueSize + DefaultRouteSquares);

@@ -1,10 +1,9 @@
-// The platform on a terminal, for routeseer-map: the steady clock, real pauses, no events to
-// handle, and a message box as a line on the error output under the program's name, where a
-// person running it or a script reading its output sees it.
+// The platform on a terminal, for routeseer-map: the steady clock, no events to handle, and a message box as
+// a line on the error output under the program's name, where a person running it or a script reading its
+// output sees it.
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
-#include <thread>
 
 #include "platform/platform.h"
 
@@ -17,15 +16,12 @@ std::uint32_t GetTickCount()
         duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
 }
 
-void Sleep(int milliseconds)
-{
-    if (milliseconds > 0)
-        std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
-}
-
 void processEvents() {}
 
-void waitForEvents() {}
+// routeseer-map paints a result all at once, with no pauses.
+int pauseBeforeStep(int /*milliseconds*/) { return 0; }
+
+void animationWaits() {}
 
 void showMessage(const std::string& text)
 {

@@ -21,12 +21,16 @@ std::uint32_t GetTickCount()
     return static_cast<std::uint32_t>(now) + clockOffset;
 }
 
-void Sleep(int milliseconds) { sleeps.push_back(milliseconds); }
-
 void processEvents() { ++passes; }
 
-// No event ever comes without a display: a wait is one more pass.
-void waitForEvents() { ++passes; }
+// Counted, and taken at once: nothing waits without a display.
+int pauseBeforeStep(int milliseconds)
+{
+    sleeps.push_back(milliseconds);
+    return 0;
+}
+
+void animationWaits() {}
 
 void showMessage(const std::string& text)
 {

@@ -1,8 +1,6 @@
-// The clock, the pause, the event pass and the wait of the windowed program.
+// The clock, the event pass, and the pauses and waits of the windowed program's animation.
 #include <QCoreApplication>
-#include <QEventLoop>
 #include <chrono>
-#include <thread>
 
 #include "platform/pacing.h"
 #include "platform/platform.h"
@@ -33,27 +31,15 @@ std::uint32_t GetTickCount()
         duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
 }
 
-void Sleep(int milliseconds)
-{
-    if (tellWatcher(Pacing::Pause, milliseconds))
-        return;
-    if (milliseconds <= 0)
-        std::this_thread::yield();
-    else
-        std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
-}
-
 void processEvents()
 {
     QCoreApplication::processEvents();
     tellWatcher(Pacing::EventPass, 0);
 }
 
-void waitForEvents()
-{
-    tellWatcher(Pacing::Wait, 0);
-    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-}
+int pauseBeforeStep(int milliseconds) { return tellWatcher(Pacing::Pause, milliseconds) ? 0 : milliseconds; }
+
+void animationWaits() { tellWatcher(Pacing::Wait, 0); }
 
 void setPacingWatcher(PacingWatcher newWatcher) { watcher = std::move(newWatcher); }
 

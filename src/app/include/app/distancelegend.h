@@ -3,6 +3,9 @@
 #pragma once
 
 #include <QWidget>
+#include <memory>
+
+#include "search/exploration.h"
 
 class DistanceLegend : public QWidget {
     Q_OBJECT
@@ -11,7 +14,12 @@ class DistanceLegend : public QWidget {
     explicit DistanceLegend(QWidget* parent = nullptr);
 
     QSize sizeHint() const override;
+    // The scale follows every search at once.
+    void searched(const std::shared_ptr<const Routeseer::Exploration>& record);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+
+  private:
+    int farthest = 0;
 };

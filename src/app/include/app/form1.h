@@ -169,11 +169,6 @@ class Form1 : public QMainWindow {
     void animationChanged();
     void openMenus();
     std::vector<std::pair<QPointer<QShortcut>, KeyScope>> windowShortcuts;
-    // What waits for every running animation to end (app/form1keys.cpp).
-    void whenAnimationsEnd(void (Form1::*action)());
-    void runAfterAnimations();
-    std::vector<void (Form1::*)()> afterAnimations;
-
     // Space, Right and Esc on the running animations (app/searchcommand.cpp).
     void pauseAnimation();
     void stepAnimation();
@@ -190,8 +185,6 @@ class Form1 : public QMainWindow {
     // the running animations are finished; a stroke of the mouse ends when its button is let go.
     void undoWalls();
     void redoWalls();
-    void undoNow();
-    void redoNow();
     void endStroke();
 
     // The map picture out (app/pictureout.cpp): Ctrl+C to the clipboard, Ctrl+E into a PNG file.

@@ -7,7 +7,11 @@
 #include <QImage>
 #include <QTimer>
 #include <QWidget>
+#include <cstdint>
+#include <memory>
 #include <vector>
+
+#include "search/exploration.h"
 
 class MapDocument;
 
@@ -34,9 +38,9 @@ class LessonPicture : public QWidget {
   private:
     void renderAll();
     void renderSquare(int x, int y);
-    // Notes the squares that the picture pixels in `pixels` belong to, to render and show them
-    // at the next repaint.
-    void painted(const QRect& pixels);
+    // Notes the squares repainted, to render and show them at the next repaint.
+    void painted(const QRect& squares);
+    void searched(const std::shared_ptr<const Routeseer::Exploration>& record);
     void renderPainted();
     void paintMarks(QPainter& painter, const QRect& shown) const;
     QImage drawMark(bool round, char letter) const;
@@ -51,6 +55,7 @@ class LessonPicture : public QWidget {
     QImage startMark;
     QImage finishMark;
     bool byDistance = false;
+    std::vector<std::int16_t> distances; // of the last search, by square number
     // The animation paints thousands of squares a second: they are rendered and shown at most at
     // the screen's pace.
     std::vector<bool> toRender; // by square number, x + 101 y

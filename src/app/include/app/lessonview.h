@@ -7,6 +7,7 @@
 
 #include <QElapsedTimer>
 #include <QWidget>
+#include <memory>
 
 #include "app/lessonstatus.h"
 
@@ -34,6 +35,7 @@ class LessonView : public QWidget {
     void escape();
     void toggleDistanceShades();
     void stepped(const ResultPainter::Step& step);
+    void searched(const std::shared_ptr<const Routeseer::Exploration>& record);
     void showStatus();
 
     MapDocument& document;

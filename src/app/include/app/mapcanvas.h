@@ -32,7 +32,7 @@ class MapCanvas : public QWidget {
     void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
-    void markChanged(const QRect& pixels);
+    void markChanged(const QRect& squares);
 
     const MapDocument& document;
     QRect changed; // what was painted since the last repaint

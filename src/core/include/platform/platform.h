@@ -10,15 +10,14 @@ namespace Platform {
 // Milliseconds since an arbitrary fixed moment; wraps around like any 32-bit counter.
 std::uint32_t GetTickCount();
 
-// Pauses the calling thread; 0 only gives up the rest of its time slice.
-void Sleep(int milliseconds);
-
 // Lets the window handle every event waiting right now, once, and returns.
 void processEvents();
 
-// Lets the window handle events, sleeping until at least one arrives: a paused animation waits
-// here for the user without spending the processor.
-void waitForEvents();
+// The pause the result animation makes before its next step, in milliseconds: the one asked for,
+// unless whoever watches the program's pacing takes the pause for itself, and then 0.
+int pauseBeforeStep(int milliseconds);
+// A paused animation has stopped to wait for the user.
+void animationWaits();
 
 // A modal box with an OK button and the application's title; returns when it is closed.
 void showMessage(const std::string& text);

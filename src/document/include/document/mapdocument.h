@@ -1,14 +1,15 @@
 // The map document: what the window shows and edits. Its operations are the only way the map's
 // walls change and a search runs, each wall change is recorded for undo by the operation itself,
-// and the map picture is painted as the operation goes. Whoever follows it hears of every area
-// painted, every change of the walls, every finished search and every step of an animation, so
-// that the window and any other view show the same map.
+// and the map picture is painted as the operation goes. Whoever follows it hears, in the map's own
+// terms, of every square repainted, every change of the walls, every search with its record and
+// every step of an animation, so that the window and any other view show the same map.
 #pragma once
 
 #include <QObject>
 #include <QRect>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -17,6 +18,7 @@
 #include "map/routeseer.h"
 #include "picture/mappicture.h"
 #include "picture/resultpainter.h"
+#include "search/exploration.h"
 
 class MapDocument : public QObject {
     Q_OBJECT
@@ -25,8 +27,9 @@ class MapDocument : public QObject {
     explicit MapDocument(QObject* parent = nullptr);
 
     // The picture every view shows. Whatever is painted on it, by the operations or directly, is
-    // announced as painted.
+    // announced as the squares repainted.
     MapPicture& picture() { return drawing; }
+    const MapPicture& picture() const { return drawing; }
     const QImage& image() const { return drawing.image(); }
 
     // Wall changes, each one change to undo. A stroke of brush steps is one change, closed by
@@ -63,27 +66,25 @@ class MapDocument : public QObject {
     const QUndoStack& history() const { return walls.stack(); }
 
     // The search from `start` to `finish`: the distances, the queue and the route in the search
-    // records; its box, if the finish is sealed off, through the platform.
+    // records, and its record; its box, if the finish is sealed off, through the platform.
     void search(const Routeseer::PathStep& start, const Routeseer::PathStep& finish);
+    // The record of the last search; an empty one before the first.
+    const std::shared_ptr<const Routeseer::Exploration>& lastSearch() const { return record; }
 
-    // Animates the last search's result: after each step the event pass, then the pause of
-    // `delayms`, read afresh each time; Space, Right and Esc act through animations().
-    void showResult(const ResultPainter::Parts& parts, const Routeseer::PathStep& start,
-                    const Routeseer::PathStep& finish, const std::int16_t& delayms);
+    // Animates the last search's result, a step at a time from the event loop, each part and each
+    // pause asked of `pacing` when it comes; Space, Right and Esc act through animations().
+    void showResult(AnimationControl::Pacing pacing);
     AnimationControl& animations() { return animation; }
     const AnimationControl& animations() const { return animation; }
-    // The pause after each step of the innermost running animation, in milliseconds, as it stands
-    // now; nothing while none runs.
-    std::optional<int> animationDelay() const;
 
   signals:
-    // An area of the picture, in picture pixels, was painted.
-    void painted(const QRect& pixels);
+    // The insides or grid lines of these squares (columns and rows of the map) were repainted.
+    void squaresRepainted(const QRect& squares);
     // The walls changed: an operation, an undo or a redo.
     void wallsChanged();
-    // A search ended; its records and figures are in place.
-    void searched();
-    // A step of the result animation was painted, just before its pause.
+    // A search ended; the search records are in place, and this is its record.
+    void searched(const std::shared_ptr<const Routeseer::Exploration>& record);
+    // A step of the result animation was painted, or passed where it paints nothing.
     void stepped(const ResultPainter::Step& step);
 
   private:
@@ -92,8 +93,9 @@ class MapDocument : public QObject {
 
     MapPicture drawing;
     WallHistory walls;
+    std::shared_ptr<const Routeseer::Exploration> record = std::make_shared<Routeseer::Exploration>();
+    ResultPainter::Result result;
     AnimationControl animation;
     bool holdsMap = false;
     std::optional<Ends> marked;
-    const std::int16_t* runningDelay = nullptr;
 };

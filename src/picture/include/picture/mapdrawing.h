@@ -19,16 +19,4 @@ void paintMarkers(MapPicture& picture, const Routeseer::PathStep& start, const R
 // on a wall shows as a wall.
 void paintCleanMap(MapPicture& picture, const Routeseer::PathStep& start, const Routeseer::PathStep& finish);
 
-// The shade of the ring square at place `index` of the search queue: it climbs from black with
-// every discovery and falls back to black every 255, so the bands count discoveries, not steps.
-std::int16_t ringShade(int index);
-
-// One step of the ring display: the search queue's entry `index` in its shade, unless the entry
-// holds no distance (the start's first entry, or one the last search never filled). Whether it
-// painted a square.
-bool paintRing(MapPicture& picture, int index);
-// One step of the route display: square `k` of the route in place, if the route has one. Whether
-// it painted a square.
-bool paintRouteSquare(MapPicture& picture, int k);
-
 } // namespace MapDrawing

@@ -5,7 +5,9 @@
 
 #include <QImage>
 #include <QRect>
+#include <cstdint>
 #include <functional>
+#include <vector>
 
 class MapPicture {
   public:
@@ -19,6 +21,13 @@ class MapPicture {
 
     // What is drawn, one pixel per picture pixel.
     const QImage& image() const { return pixels; }
+
+    // What the inside of a square shows, as the cell painters last painted it, so that whoever needs
+    // to know never reads it back from a colour.
+    enum class Look : std::uint8_t { Background, Wall, Ring, Route, Marker };
+    Look look(int x, int y) const;
+    // Told by the painter of the cell whose top-left corner is (X, Y) in picture pixels.
+    void painted(int X, int Y, Look look);
 
     // Hears of every area drawn, so a widget showing the picture repaints only that.
     using ChangeListener = std::function<void(const QRect&)>;
@@ -42,6 +51,7 @@ class MapPicture {
     void changed(const QRect& area);
 
     QImage pixels;
+    std::vector<Look> looks;
     ChangeListener changeListener;
     int gathering = 0;
     QRect gathered;
