@@ -80,7 +80,9 @@ void addOptions(QCommandLineParser& parser)
          QStringLiteral("The finish square (solve, png); default %1, where the window starts.")
              .arg(squareText(MapView::OpeningFinish)),
          QStringLiteral("X,Y")},
-        {QStringLiteral("json"), QStringLiteral("Print the search's result as JSON (solve).")},
+        {QStringLiteral("json"),
+         QStringLiteral("Print the search's result as JSON (solve); its mapBytes is the map's "
+                        "name with each byte outside printable ASCII, and %, as %XX.")},
         {QStringLiteral("rings"), QStringLiteral("Paint the distance rings (png).")},
         {QStringLiteral("route"), QStringLiteral("Paint the route (png).")},
         {QStringLiteral("scale"),
