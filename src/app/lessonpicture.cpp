@@ -3,6 +3,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QScreen>
 #include <algorithm>
 #include <utility>
 
@@ -23,6 +24,18 @@ constexpr int RepaintMilliseconds = 40;
 constexpr int SmallestSquare = 2;
 
 QRgb opaque(QRgb colour) { return colour | 0xff000000u; }
+
+// The part of the widget on its screen: a view made larger than the screen shows no more, and
+// rendering the rest would cost memory and time for nothing.
+QRect onScreen(const QWidget& widget)
+{
+    const QScreen* screen = widget.screen();
+    if (!screen)
+        return widget.rect();
+    const QRect shown =
+        widget.rect() & QRect(widget.mapFromGlobal(screen->geometry().topLeft()), screen->size());
+    return shown.isEmpty() ? QRect(QPoint(), widget.size().boundedTo(screen->size())) : shown;
+}
 
 } // namespace
 
@@ -48,23 +61,21 @@ void LessonPicture::setDistanceShades(bool on)
     update();
 }
 
-QRect LessonPicture::mapArea() const
-{
-    QRect area(QPoint(), scaled.size());
-    area.moveCenter(rect().center());
-    return area;
-}
+QRect LessonPicture::mapArea() const { return placed; }
 
 void LessonPicture::resizeEvent(QResizeEvent* /*event*/) { renderAll(); }
 
 void LessonPicture::renderAll()
 {
     // The picture ends on the grid line of column 100: a hundred whole squares and one more line.
-    const int side = std::min(width(), height());
+    const QRect shown = onScreen(*this);
+    const int side = std::min(shown.width(), shown.height());
     square = std::max(SmallestSquare, (side - 1) / GridLast);
     // The grid line grows with the square as in the window's picture, one part in five.
     gridLine = std::max(1, (square + CellSize / 2) / CellSize);
     scaled = QImage(GridLast * square + gridLine, GridLast * square + gridLine, QImage::Format_RGB32);
+    placed = QRect(QPoint(), scaled.size());
+    placed.moveCenter(shown.center());
     // Each screen pixel takes the colour of the picture pixel it stands for: the grid line's own,
     // or the inside's, which a painter always fills whole.
     pictureOffset.resize(std::size_t(square));

@@ -26,7 +26,14 @@ void Form1::paintWalls() { map->paintWalls(); }
 
 void Form1::loadDefaultMap()
 {
-    MapFileBoxes::load(*map, ProgramFiles::mapPath(ProgramFiles::DefaultMapName));
+    // A broken default map (a teacher's cut short, say) is named in its box and passed over for the
+    // next one, so a reset never leaves a map of walls.
+    std::vector<std::string> candidates = ProgramFiles::mapPaths(ProgramFiles::DefaultMapName);
+    if (candidates.empty()) // its box names the missing file
+        candidates.push_back(ProgramFiles::path(ProgramFiles::DefaultMapName));
+    for (const std::string& candidate : candidates)
+        if (MapFileBoxes::load(*map, candidate))
+            return;
 }
 
 void Form1::Form_Load()

@@ -14,7 +14,9 @@ namespace {
 
 using Routeseer::PathStep;
 
-constexpr int LargestScale = 20;
+// The picture is made whole in memory before it is written, and in BMP or PPM written whole once
+// more: at this scale a job stays within about 100 MB.
+constexpr int LargestScale = 6;
 
 struct Job {
     const char* name;
@@ -78,10 +80,14 @@ void addOptions(QCommandLineParser& parser)
          QStringLiteral("The finish square (solve, png); default %1, where the window starts.")
              .arg(squareText(MapView::OpeningFinish)),
          QStringLiteral("X,Y")},
-        {QStringLiteral("json"), QStringLiteral("Print the search's result as JSON (solve).")},
+        {QStringLiteral("json"),
+         QStringLiteral("Print the search's result as JSON (solve); its mapBytes is the map's "
+                        "name with each byte outside printable ASCII, and %, as %XX.")},
         {QStringLiteral("rings"), QStringLiteral("Paint the distance rings (png).")},
         {QStringLiteral("route"), QStringLiteral("Paint the route (png).")},
-        {QStringLiteral("scale"), QStringLiteral("Enlarge the picture N times, by whole pixels (png)."),
+        {QStringLiteral("scale"),
+         QStringLiteral("Enlarge the picture N times, by whole pixels, N from 1 to %1 (png).")
+             .arg(LargestScale),
          QStringLiteral("N"), QStringLiteral("1")},
         {QStringLiteral("benchmark"),
          QStringLiteral("TEXT is a map of the grid path-finding benchmarks (make).")},
@@ -148,9 +154,12 @@ bool readOptions(const QCommandLineParser& parser, Request* request, QString* pr
     bool whole = false;
     request->scale = parser.value(QStringLiteral("scale")).toInt(&whole);
     if (!whole || request->scale < 1 || request->scale > LargestScale) {
-        *problem = QStringLiteral("--scale %1: the scale is a whole number from 1 to %2")
+        const int largestSide = MapView::PictureSide * LargestScale;
+        *problem = QStringLiteral("--scale %1: the scale is a whole number from 1 to %2, for a picture of "
+                                  "at most %3 x %3 pixels")
                        .arg(parser.value(QStringLiteral("scale")))
-                       .arg(LargestScale);
+                       .arg(LargestScale)
+                       .arg(largestSide);
         return false;
     }
     return true;
@@ -165,12 +174,19 @@ bool fitsJob(const QCommandLineParser& parser, const Job& job, const QStringList
         *problem = usage;
         return false;
     }
-    for (const QString& option : parser.optionNames())
+    const QStringList given = parser.optionNames();
+    for (const QString& option : given) {
         if (!job.options.contains(option)) {
             *problem =
                 QStringLiteral("%1 takes no --%2; %3").arg(QString::fromLatin1(job.name), option, usage);
             return false;
         }
+        // Taking the last of two would do silently what one of them did not ask for.
+        if (given.count(option) > 1) {
+            *problem = QStringLiteral("--%1 is given more than once; give it once").arg(option);
+            return false;
+        }
+    }
     return true;
 }
 

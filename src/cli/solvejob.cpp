@@ -19,6 +19,14 @@ namespace {
 
 QJsonArray squareJson(const PathStep& step) { return {step.x, step.y}; }
 
+// The file name's bytes, any encoding, in a form a script maps back (percent-decoding): a byte
+// outside printable ASCII, and "%" itself, as %XX.
+QString escapedBytes(const std::string& name)
+{
+    static const QByteArray keptAsTheyAre = " !\"#$&'()*+,/:;<=>?@[\\]^`{|}";
+    return QString::fromLatin1(QByteArray::fromStdString(name).toPercentEncoding(keptAsTheyAre));
+}
+
 QByteArray asJson(const CommandLine::Request& request)
 {
     QJsonArray route;
@@ -27,6 +35,7 @@ QByteArray asJson(const CommandLine::Request& request)
     const std::chrono::duration<double, std::micro> took = searchtime;
     const QJsonObject result{
         {QStringLiteral("map"), CommandLine::shown(request.files[0])},
+        {QStringLiteral("mapBytes"), escapedBytes(request.files[0])},
         {QStringLiteral("from"), squareJson(request.from)},
         {QStringLiteral("to"), squareJson(request.to)},
         {QStringLiteral("squaresReached"), squaresReached(request.from)},

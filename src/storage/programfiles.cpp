@@ -70,13 +70,18 @@ bool isFile(const std::string& path)
     return ::stat(path.c_str(), &seen) == 0 && S_ISREG(seen.st_mode);
 }
 
-// Every folder maps are read from, the least important first.
+// Every folder maps are read from, the least important first. What the user saved comes last,
+// wherever saves go, so that no class map of the same name hides it.
 std::vector<std::string> readFolders()
 {
-    std::vector<std::string> folders{folder()};
+    std::vector<std::string> folders;
+    if (usesUserFolder())
+        folders.push_back(folder());
     const std::vector<std::string> classes = classFolders();
     folders.insert(folders.end(), classes.rbegin(), classes.rend());
-    if (usesUserFolder() && !userFolder().empty())
+    if (!usesUserFolder())
+        folders.push_back(folder());
+    else if (!userFolder().empty())
         folders.push_back(userFolder());
     return folders;
 }
@@ -129,13 +134,20 @@ std::vector<ListedMap> mapsIn(const std::vector<std::string>& folders)
 
 std::vector<ListedMap> listedMaps() { return mapsIn(readFolders()); }
 
-std::string mapPath(const std::string& fileName)
+std::vector<std::string> mapPaths(const std::string& fileName)
 {
+    std::vector<std::string> found;
     const std::vector<std::string> folders = readFolders();
     for (auto each = folders.rbegin(); each != folders.rend(); ++each)
-        if (const std::string found = *each + '/' + fileName; isFile(found))
-            return found;
-    return path(fileName);
+        if (std::string file = *each + '/' + fileName; isFile(file))
+            found.push_back(std::move(file));
+    return found;
+}
+
+std::string mapPath(const std::string& fileName)
+{
+    const std::vector<std::string> found = mapPaths(fileName);
+    return found.empty() ? path(fileName) : found.front();
 }
 
 std::string saveTarget(const std::string& fileName, std::string* why)

@@ -107,6 +107,8 @@ const Row rows[] = {
      {"make", "--benchmark", "bench.txt", "o.map", "--at", "9,0"},
      "outside the 9 x 6 map"},
     {"BenchmarkWithoutItsHeader", {"make", "--benchmark", "notes.txt", "o.map"}, "notes.txt:1:1: expected"},
+    {"FinishTwice", {"solve", "blank.map", "--to", "1,1", "--to", "2,2"}, "--to is given more than once"},
+    {"ScaleOverTheBound", {"png", "blank.map", "big.ppm", "--scale", "7"}, "at most 3006 x 3006 pixels"},
 };
 
 void PrintTo(const Row& row, std::ostream* out) { *out << row.label; }

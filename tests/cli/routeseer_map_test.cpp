@@ -191,6 +191,14 @@ TEST(Solve, PrintsTheCoresSearchAndItsRoute)
         EXPECT_EQ(length.isNull() ? -1 : length.toInt(), PathSteps.empty() ? -1 : pathlength) << c.map;
         EXPECT_EQ(result[QStringLiteral("route")].toArray(), route) << c.map;
     }
+
+    // A name that is not UTF-8 reaches the job only through a shell: "mapBytes" gives its bytes back.
+    const QString named = scratch.filePath(QStringLiteral("sealed"));
+    QProcess shell;
+    const char* script = R"(mv "$1.map" "$1$(printf '\377')%.map"; exec "$0" solve "$1"?%.map --json)";
+    shell.start("/bin/sh", {"-c", script, ROUTESEER_MAP, named});
+    ASSERT_TRUE(shell.waitForFinished(30000));
+    EXPECT_EQ(QJsonDocument::fromJson(shell.readAll())["mapBytes"].toString(), named + "%FF%25.map");
 }
 
 TEST(Solve, BadArgumentsEndWithStatusTwoAndSayWhy)

@@ -527,20 +527,25 @@ class FileDialogsTest : public QObject {
     }
 
     // Class maps: routeseer/maps under each absolute folder of XDG_DATA_DIRS, the first the most
-    // important, over the program folder's; a relative entry names no folder. Folder names are bytes.
+    // important, after the program folder's where saves go there (a default map cut short is passed
+    // over with a box); a relative entry names no folder. Folder names are bytes.
     void classMapsAreListedOverTheProgramFolders()
     {
         Session session;
+        QVERIFY(QFile::remove(session.folder.path(QStringLiteral("blankmap.map"))));
         const QTemporaryDir data;
         const std::string first = bytes(data.path()) + "/caf\xe9", second = bytes(data.path()) + "/b";
         for (const std::string& classFolder : {first, second, std::string("relative")})
             QVERIFY(Storage::makeFolders(classFolder + "/routeseer/maps", nullptr));
-        for (const std::string& map :
-             {first + "/lesson", second + "/lesson", second + "/maze", std::string("relative/x")})
+        for (const std::string& map : {first + "/lesson", second + "/lesson", second + "/maze",
+                                       second + "/blankmap", std::string("relative/x")})
             std::ofstream(map.substr(0, map.rfind('/')) + "/routeseer/maps" + map.substr(map.rfind('/')) +
                           ".map")
                 << std::string(MapFileBytes, '\1');
+        std::ofstream(first + "/routeseer/maps/blankmap.map") << std::string(1000, '\1');
         qputenv("XDG_DATA_DIRS", QByteArray::fromStdString("relative:" + first + ":" + second));
+        session.boxes.answerOk();
+        session.window->Form_Load();
 
         std::vector<std::string> listed;
         for (const ProgramFiles::ListedMap& entry : ProgramFiles::listedMaps())
@@ -550,10 +555,11 @@ class FileDialogsTest : public QObject {
         QDir(QStringLiteral("relative")).removeRecursively();
 
         const auto program = [](const char* name) { return ProgramFiles::path(name); };
-        QCOMPARE(listed, (std::vector<std::string>{program("blankmap.map"), program("diagonal.map"),
-                                                   first + "/routeseer/maps/lesson.map",
-                                                   second + "/routeseer/maps/maze.map", program("rooms.map"),
-                                                   program("spiral.map")}));
+        QVERIFY(MapGrid(0, 0).passable != Wall); // the second class folder's default map, open all round
+        QCOMPARE(listed,
+                 (std::vector<std::string>{first + "/routeseer/maps/blankmap.map", program("diagonal.map"),
+                                           first + "/routeseer/maps/lesson.map", program("maze.map"),
+                                           program("rooms.map"), program("spiral.map")}));
         QCOMPARE(lesson, first + "/routeseer/maps/lesson.map");
     }
 

@@ -47,8 +47,9 @@ class LessonPicture : public QWidget {
 
     const MapDocument& document;
     QImage scaled;
-    int square = 5;                 // screen pixels per square
-    int gridLine = 1;               // of which the square's grid line takes this many
+    QRect placed;     // where `scaled` lies: in the middle of the part on screen when it was rendered
+    int square = 5;   // screen pixels per square
+    int gridLine = 1; // of which the square's grid line takes this many
     std::vector<int> pictureOffset; // the picture pixel of a square each screen pixel of it stands for
     // The marks of the start and the finish, drawn once for the square size: text drawn as paths
     // costs more than the rest of a repaint.

@@ -2,8 +2,9 @@
 // folder. Where this user may not write it (a system-wide install), saves go to the user's own maps
 // folder instead, and the user's maps join the program folder's. The class folders, routeseer/maps
 // under each data folder of the system, hold a teacher's maps for every user and are never written.
-// A user's map takes the place of a class map of the same name, which takes the place of a program
-// folder map. Paths are the bytes the file system stores, in any encoding.
+// The folder saves go to comes first, then the class folders, then the program folder where saves
+// go elsewhere: a map the user saved takes the place of a class map of the same name, which takes
+// the place of the program's own. Paths are the bytes the file system stores, in any encoding.
 #pragma once
 
 #include <string>
@@ -37,8 +38,9 @@ std::vector<ListedMap> mapsIn(const std::vector<std::string>& folders);
 // The maps the load list shows: the program folder's, the class folders' and, where saves go
 // there, the user's.
 std::vector<ListedMap> listedMaps();
-// The file a map of this name loads from: the user's own where saves go to the user's maps folder
-// and the user saved one, else a class folder's, else the program folder's.
+// The files a map of this name may load from, the one that takes the place of the others first.
+std::vector<std::string> mapPaths(const std::string& fileName);
+// The first of those, or the program folder's file of that name when there is none.
 std::string mapPath(const std::string& fileName);
 
 // Where a map saved under this file name goes: in the user's maps folder, made if need be, where
