@@ -1,9 +1,10 @@
-# The search core as an installed CMake package: find_package(Routeseer) gives routeseer::core and
-# routeseer::platform_headless, with their public headers under include/routeseer.
+# The search core as an installed CMake package: find_package(Routeseer) gives routeseer::core,
+# routeseer::searches and routeseer::platform_headless, with their public headers under
+# include/routeseer.
 include(CMakePackageConfigHelpers)
 
 set(package_dir "${CMAKE_INSTALL_LIBDIR}/cmake/Routeseer")
-install(TARGETS routeseer_core routeseer_platform_headless EXPORT RouteseerTargets
+install(TARGETS routeseer_core routeseer_searches routeseer_platform_headless EXPORT RouteseerTargets
   ARCHIVE DESTINATION "${CMAKE_INSTALL_LIBDIR}"
   FILE_SET HEADERS DESTINATION "${CMAKE_INSTALL_INCLUDEDIR}/routeseer")
 install(EXPORT RouteseerTargets NAMESPACE routeseer:: DESTINATION "${package_dir}")

@@ -3,6 +3,8 @@
 // when it comes up, since its square has been expanded by then.
 #include <algorithm>
 
+#include <bit>
+
 #include "runs.h"
 
 namespace Searches {
@@ -24,39 +26,31 @@ double priorityOf(Order order, double cost, double estimate)
 template <Moves rule> bool bestFirstUnder(Query& query, Order order)
 {
     Workspace& space = query.space;
-    Marks& marks = space.marks;
-    std::vector<FrontierEntry>& heap = space.heap;
+    const Stepper<rule> steps(query);
+    Marks::View marks = space.marks.view();
+    Frontier& heap = space.heap;
     const Square finish = query.finishSquare;
     const auto push = [&](std::size_t cell, Cost cost, int x, int y) {
         const double value = valueOf(cost);
         const double priority = priorityOf(order, value, estimate<rule>(finish.x - x, finish.y - y));
-        heap.push_back({priority, static_cast<float>(value), static_cast<std::uint32_t>(cell)});
-        std::push_heap(heap.begin(), heap.end(), comesAfter);
+        heap.push({priority, static_cast<float>(value), static_cast<std::uint32_t>(cell)});
         return priority;
     };
 
     const Square start = query.grid.squareOfCell(query.start);
-    marks.reach(query.start, 0, 0);
-    query.tally.discoveredNew();
-    query.recordDiscovered(query.start, NoCell, 0, push(query.start, 0, start.x, start.y));
+    query.discover(marks, query.start, NoCell, 0, 0, push(query.start, 0, start.x, start.y));
     while (!heap.empty()) {
-        std::pop_heap(heap.begin(), heap.end(), comesAfter);
-        const FrontierEntry taken = heap.back();
-        heap.pop_back();
-        const std::size_t cell = taken.cell;
+        const FrontierEntry taken = heap.pop();
+        const std::size_t cell = taken.cell();
         if (marks.expanded(cell))
             continue;
-        const Cost cost = marks.cost(cell);
-        marks.expand(cell);
-        query.tally.expanded();
-        query.recordExpanded(cell, cost, taken.priority);
+        const Cost cost = query.expand(marks, cell, taken.priority());
         if (cell == query.finish)
             return true;
         const Square here = query.grid.squareOfCell(cell);
-        for (int direction : Directions<rule>) {
-            const std::size_t neighbour = cell + space.offset[direction];
-            if (!mayStep<rule>(query, cell, direction))
-                continue;
+        for (unsigned open = steps.directionsFrom(cell); open != 0; open &= open - 1) {
+            const int direction = std::countr_zero(open);
+            const std::size_t neighbour = steps.next(cell, direction);
             const Cost further = cost + stepOf<rule>(direction);
             const bool again = marks.seen(neighbour);
             // The estimates are consistent, so an expanded square has its least cost already; the
@@ -64,14 +58,10 @@ template <Moves rule> bool bestFirstUnder(Query& query, Order order)
             if (again && (order == Order::Estimate || marks.expanded(neighbour) ||
                           valueOf(further) >= valueOf(marks.cost(neighbour))))
                 continue;
-            marks.reach(neighbour, further, direction);
-            if (again)
-                query.tally.discoveredAgain(false);
-            else
-                query.tally.discoveredNew();
-            const double priority =
-                push(neighbour, further, here.x + CompassDx[direction], here.y + CompassDy[direction]);
-            query.recordDiscovered(neighbour, cell, further, priority);
+            query.discover(
+                marks, neighbour, cell, further, direction,
+                push(neighbour, further, here.x + CompassDx[direction], here.y + CompassDy[direction]),
+                again ? Query::Before::Waiting : Query::Before::Unseen);
         }
     }
     return false;

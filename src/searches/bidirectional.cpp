@@ -2,6 +2,8 @@
 // end with the smaller frontier first). The first square one end discovers that the other end had
 // already found closes a route with the fewest steps: before that ring the two searches shared no
 // square, so no route is shorter than their two depths and a step.
+#include <bit>
+
 #include "runs.h"
 
 namespace Searches {
@@ -11,15 +13,14 @@ namespace {
 template <Moves rule> bool fromBothEndsUnder(Query& query, Meeting& meeting)
 {
     Workspace& space = query.space;
-    Marks& marks = space.marks;
+    const Stepper<rule> steps(query);
+    Marks::View marks = space.marks.view();
     std::vector<std::uint32_t>* queues[2] = {&space.queue, &space.otherQueue};
     std::size_t ringStart[2] = {0, 0};
     const std::size_t ends[2] = {query.start, query.finish};
     for (int side = 0; side < 2; ++side) {
-        marks.reach(ends[side], 0, 0, side);
+        query.discover(marks, ends[side], NoCell, 0, 0, 0, Query::Before::Unseen, side);
         queues[side]->push_back(static_cast<std::uint32_t>(ends[side]));
-        query.tally.discoveredNew();
-        query.recordDiscovered(ends[side], NoCell, 0, 0, side);
         if (query.start == query.finish) {
             meeting = {query.start, query.start};
             return true;
@@ -31,27 +32,24 @@ template <Moves rule> bool fromBothEndsUnder(Query& query, Meeting& meeting)
         const std::size_t ringEnd = queue.size();
         for (std::size_t next = ringStart[side]; next < ringEnd; ++next) {
             const std::size_t cell = queue[next];
-            const Cost cost = marks.cost(cell);
-            marks.expand(cell);
-            query.tally.expanded();
-            query.recordExpanded(cell, cost, double(next), side);
-            for (int direction : Directions<rule>) {
-                const std::size_t neighbour = cell + space.offset[direction];
-                if (!mayStep<rule>(query, cell, direction))
-                    continue;
+            const Cost cost = query.expand(marks, cell, double(next), side);
+            for (unsigned open = steps.directionsFrom(cell); open != 0; open &= open - 1) {
+                const int direction = std::countr_zero(open);
+                const std::size_t neighbour = steps.next(cell, direction);
                 const Cost further = cost + stepOf<rule>(direction);
                 if (marks.seen(neighbour)) {
                     if (marks.side(neighbour) == side)
                         continue;
-                    query.tally.discoveredAgain(marks.expanded(neighbour));
+                    // The square stays its own end's: the route is read from both ends' marks.
+                    query.counted(marks.expanded(neighbour) ? Query::Before::Expanded
+                                                            : Query::Before::Waiting);
                     query.recordDiscovered(neighbour, cell, further, double(queue.size()), side);
                     meeting = {cell, neighbour};
                     return true;
                 }
-                marks.reach(neighbour, further, direction, side);
+                query.discover(marks, neighbour, cell, further, direction, double(queue.size()),
+                               Query::Before::Unseen, side);
                 queue.push_back(static_cast<std::uint32_t>(neighbour));
-                query.tally.discoveredNew();
-                query.recordDiscovered(neighbour, cell, further, double(queue.size() - 1), side);
             }
         }
         ringStart[side] = ringEnd;

@@ -1,76 +1,48 @@
 // The searches that keep their frontier in discovery order: breadth-first (the window's flood
 // among them) and depth-first. A square's priority in the record is its place in the frontier.
+#include <bit>
+
 #include "runs.h"
 
 namespace Searches {
 
 namespace {
 
-template <Moves rule> bool breadthFirstUnder(Query& query)
+// Breadth-first takes the oldest square of its frontier, depth-first the newest; a square's
+// priority is its place in the order of discovery, or minus that place. Both stop the moment the
+// finish is discovered.
+template <Moves rule, bool newestFirst> bool inDiscoveryOrder(Query& query)
 {
     Workspace& space = query.space;
-    space.marks.reach(query.start, 0, 0);
-    space.queue.push_back(static_cast<std::uint32_t>(query.start));
-    query.tally.discoveredNew();
-    query.recordDiscovered(query.start, NoCell, 0, 0);
-    if (query.start == query.finish)
-        return true;
-    for (std::size_t next = 0; next < space.queue.size(); ++next) {
-        const std::size_t cell = space.queue[next];
-        const Cost cost = space.marks.cost(cell);
-        space.marks.expand(cell);
-        query.tally.expanded();
-        query.recordExpanded(cell, cost, double(next));
-        for (int direction : Directions<rule>) {
-            const std::size_t neighbour = cell + space.offset[direction];
-            if (!mayStep<rule>(query, cell, direction) || space.marks.seen(neighbour))
-                continue;
-            const Cost further = cost + stepOf<rule>(direction);
-            space.marks.reach(neighbour, further, direction);
-            space.queue.push_back(static_cast<std::uint32_t>(neighbour));
-            query.tally.discoveredNew();
-            query.recordDiscovered(neighbour, cell, further, double(space.queue.size() - 1));
-            if (neighbour == query.finish)
-                return true;
-        }
-    }
-    return false;
-}
-
-template <Moves rule> bool depthFirstUnder(Query& query)
-{
-    Workspace& space = query.space;
-    // The stack, and beside it each entry's place in the order of discovery: the later found,
-    // the sooner taken, so its priority is minus that place.
-    std::vector<std::uint32_t>& stack = space.queue;
-    std::vector<std::uint32_t>& found = space.otherQueue;
+    Marks::View marks = space.marks.view();
+    const Stepper<rule> steps(query);
+    std::vector<std::uint32_t>& frontier = space.queue;
+    std::vector<std::uint32_t>& places = space.otherQueue; // beside each entry, its place
+    const auto priorityOf = [](std::uint32_t place) { return newestFirst ? -double(place) : double(place); };
     std::uint32_t discoveries = 0;
-    space.marks.reach(query.start, 0, 0);
-    stack.push_back(static_cast<std::uint32_t>(query.start));
-    found.push_back(discoveries++);
-    query.tally.discoveredNew();
-    query.recordDiscovered(query.start, NoCell, 0, 0);
+    query.discover(marks, query.start, NoCell, 0, 0, 0);
+    frontier.push_back(static_cast<std::uint32_t>(query.start));
+    places.push_back(discoveries++);
     if (query.start == query.finish)
         return true;
-    while (!stack.empty()) {
-        const std::size_t cell = stack.back();
-        const double priority = -double(found.back());
-        stack.pop_back();
-        found.pop_back();
-        const Cost cost = space.marks.cost(cell);
-        space.marks.expand(cell);
-        query.tally.expanded();
-        query.recordExpanded(cell, cost, priority);
-        for (int direction : Directions<rule>) {
-            const std::size_t neighbour = cell + space.offset[direction];
-            if (!mayStep<rule>(query, cell, direction) || space.marks.seen(neighbour))
+    for (std::size_t oldest = 0; newestFirst ? !frontier.empty() : oldest < frontier.size(); ++oldest) {
+        const std::size_t taken = newestFirst ? frontier.size() - 1 : oldest;
+        const std::size_t cell = frontier[taken];
+        const double priority = priorityOf(places[taken]);
+        if constexpr (newestFirst) {
+            frontier.pop_back();
+            places.pop_back();
+        }
+        const Cost cost = query.expand(marks, cell, priority);
+        for (unsigned open = steps.directionsFrom(cell); open != 0; open &= open - 1) {
+            const int direction = std::countr_zero(open);
+            const std::size_t neighbour = steps.next(cell, direction);
+            if (marks.seen(neighbour))
                 continue;
-            const Cost further = cost + stepOf<rule>(direction);
-            space.marks.reach(neighbour, further, direction);
-            stack.push_back(static_cast<std::uint32_t>(neighbour));
-            found.push_back(discoveries);
-            query.tally.discoveredNew();
-            query.recordDiscovered(neighbour, cell, further, -double(discoveries++));
+            query.discover(marks, neighbour, cell, cost + stepOf<rule>(direction), direction,
+                           priorityOf(discoveries));
+            frontier.push_back(static_cast<std::uint32_t>(neighbour));
+            places.push_back(discoveries++);
             if (neighbour == query.finish)
                 return true;
         }
@@ -82,38 +54,37 @@ template <Moves rule> bool depthFirstUnder(Query& query)
 
 bool breadthFirst(Query& query, Moves moves)
 {
-    return underRule(moves, [&](auto rule) { return breadthFirstUnder<rule.value>(query); });
+    return underRule(moves, [&](auto rule) { return inDiscoveryOrder<rule.value, false>(query); });
 }
 
 bool depthFirst(Query& query, Moves moves)
 {
-    return underRule(moves, [&](auto rule) { return depthFirstUnder<rule.value>(query); });
+    return underRule(moves, [&](auto rule) { return inDiscoveryOrder<rule.value, true>(query); });
 }
 
 bool windowFlood(Query& query)
 {
     Workspace& space = query.space;
+    Marks::View marks = space.marks.view();
+    const Stepper<Moves::Window> steps(query);
     // The start is queued but not marked reached, so the first ring finds it again at distance 2,
     // and the route for a start that is the finish goes out and back.
     space.queue.push_back(static_cast<std::uint32_t>(query.start));
-    query.tally.discoveredNew();
+    query.counted(Query::Before::Unseen);
     query.recordDiscovered(query.start, NoCell, 0, 0);
     for (std::size_t next = 0; next < space.queue.size(); ++next) {
         const std::size_t cell = space.queue[next];
-        const Cost cost = next == 0 ? 0 : space.marks.cost(cell);
+        const Cost cost = next == 0 ? 0 : marks.cost(cell);
         query.tally.expanded();
         query.recordExpanded(cell, cost, double(next));
-        for (int direction : Directions<Moves::Window>) {
-            const std::size_t neighbour = cell + space.offset[direction];
-            if (!query.open(neighbour) || space.marks.seen(neighbour))
+        for (unsigned open = steps.directionsFrom(cell); open != 0; open &= open - 1) {
+            const int direction = std::countr_zero(open);
+            const std::size_t neighbour = steps.next(cell, direction);
+            if (marks.seen(neighbour))
                 continue;
-            space.marks.reach(neighbour, cost + StraightStep, direction);
+            query.discover(marks, neighbour, cell, cost + StraightStep, direction, double(space.queue.size()),
+                           neighbour == query.start ? Query::Before::Expanded : Query::Before::Unseen);
             space.queue.push_back(static_cast<std::uint32_t>(neighbour));
-            if (neighbour == query.start)
-                query.tally.discoveredAgain(true);
-            else
-                query.tally.discoveredNew();
-            query.recordDiscovered(neighbour, cell, cost + StraightStep, double(space.queue.size() - 1));
             if (neighbour == query.finish)
                 return true;
         }

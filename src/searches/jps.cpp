@@ -16,7 +16,7 @@ constexpr Moves Rule = Moves::Octile;
 class Jumper {
   public:
     explicit Jumper(Query& query)
-        : query(query), space(query.space), marks(space.marks),
+        : query(query), space(query.space), marks(space.marks.view()), steps(query),
           // A walled finish is never reached; a jump must not stop on it either.
           goal(query.open(query.finish) ? query.finishSquare : Square{-1, -1})
     {
@@ -24,21 +24,15 @@ class Jumper {
 
     bool run()
     {
-        marks.reach(query.start, 0, 0);
-        query.tally.discoveredNew();
-        query.recordDiscovered(query.start, NoCell, 0, push(query.start, 0, square(query.start)));
+        query.discover(marks, query.start, NoCell, 0, 0, push(query.start, 0, square(query.start)));
         while (!space.heap.empty()) {
-            std::pop_heap(space.heap.begin(), space.heap.end(), comesAfter);
-            const FrontierEntry taken = space.heap.back();
-            space.heap.pop_back();
-            if (marks.expanded(taken.cell))
+            const FrontierEntry taken = space.heap.pop();
+            if (marks.expanded(taken.cell()))
                 continue;
-            marks.expand(taken.cell);
-            query.tally.expanded();
-            query.recordExpanded(taken.cell, marks.cost(taken.cell), taken.priority);
-            if (taken.cell == query.finish)
+            query.expand(marks, taken.cell(), taken.priority());
+            if (taken.cell() == query.finish)
                 return true;
-            expand(taken.cell);
+            expand(taken.cell());
         }
         return false;
     }
@@ -51,8 +45,7 @@ class Jumper {
         const double value = valueOf(cost);
         const double priority =
             value + estimate<Rule>(query.finishSquare.x - at.x, query.finishSquare.y - at.y);
-        space.heap.push_back({priority, static_cast<float>(value), static_cast<std::uint32_t>(cell)});
-        std::push_heap(space.heap.begin(), space.heap.end(), comesAfter);
+        space.heap.push({priority, static_cast<float>(value), static_cast<std::uint32_t>(cell)});
         return priority;
     }
 
@@ -73,8 +66,8 @@ class Jumper {
         }
         follow(cell, at, came);
         for (int side : {(came + 6) % CompassPoints, (came + 2) % CompassPoints})
-            if (query.open(cell + space.offset[side]) &&
-                !query.open(cell - space.offset[came] + space.offset[side])) {
+            if (query.open(steps.next(cell, side)) &&
+                !query.open(steps.next(steps.next(cell, opposite(came)), side))) {
                 follow(cell, at, side);
                 follow(cell, at,
                        side == (came + 2) % CompassPoints ? (came + 1) % CompassPoints
@@ -85,40 +78,37 @@ class Jumper {
     // The jump from `cell` in `direction`, and the jump point it ends on into the frontier.
     void follow(std::size_t cell, Square at, int direction)
     {
-        const int steps = isDiagonal(direction) ? diagonalJump(cell, at, direction)
-                                                : space.jumpRows.jump(at, direction, goal);
-        if (steps == 0)
+        const int length = isDiagonal(direction) ? diagonalJump(cell, at, direction)
+                                                 : space.jumpRows.jump(at, direction, goal);
+        if (length == 0)
             return;
-        const std::size_t point = cell + steps * space.offset[direction];
-        const Cost cost = marks.cost(cell) + Cost(steps) * stepOf<Rule>(direction);
+        const std::size_t point = cell + length * space.offset[direction];
+        const Cost cost = marks.cost(cell) + Cost(length) * stepOf<Rule>(direction);
         const bool again = marks.seen(point);
         if (again && (marks.expanded(point) || valueOf(cost) >= valueOf(marks.cost(point))))
             return;
-        marks.reach(point, cost, direction);
-        if (again)
-            query.tally.discoveredAgain(false);
-        else
-            query.tally.discoveredNew();
-        const Square pointAt{at.x + steps * CompassDx[direction], at.y + steps * CompassDy[direction]};
-        query.recordDiscovered(point, cell, cost, push(point, cost, pointAt));
+        const Square pointAt{at.x + length * CompassDx[direction], at.y + length * CompassDy[direction]};
+        query.discover(marks, point, cell, cost, direction, push(point, cost, pointAt),
+                       again ? Query::Before::Waiting : Query::Before::Unseen);
     }
 
     int diagonalJump(std::size_t cell, Square at, int direction) const
     {
-        for (int steps = 1;; ++steps) {
-            if (!mayStep<Rule>(query, cell, direction))
+        for (int length = 1;; ++length) {
+            if (!steps.allows(cell, direction))
                 return 0;
-            cell += space.offset[direction];
+            cell = steps.next(cell, direction);
             at = {at.x + CompassDx[direction], at.y + CompassDy[direction]};
             if (at == goal || space.jumpRows.jump(at, horizontalPart(direction), goal) ||
                 space.jumpRows.jump(at, verticalPart(direction), goal))
-                return steps;
+                return length;
         }
     }
 
     Query& query;
     Workspace& space;
-    Marks& marks;
+    Marks::View marks;
+    const Stepper<Rule> steps;
     const Square goal;
 };
 

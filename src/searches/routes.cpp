@@ -6,7 +6,7 @@ namespace Searches {
 
 void traceBack(const Query& query, Moves moves, std::size_t from, std::vector<std::size_t>& cells)
 {
-    const Marks& marks = query.space.marks;
+    const Marks::View marks = query.space.marks.view();
     cells.push_back(from);
     for (std::size_t cell = from; marks.cost(cell) != 0;) {
         const int direction = marks.direction(cell);
@@ -31,7 +31,7 @@ void traceWindowRoute(const Query& query, std::vector<std::size_t>& cells)
 {
     // As the window walks back: from the finish, the neighbour one step nearer the start that comes
     // last clockwise, or N when none does; the start itself is put first whatever the walk reached.
-    const Marks& marks = query.space.marks;
+    const Marks::View marks = query.space.marks.view();
     const auto steps = static_cast<std::size_t>(marks.cost(query.finish));
     cells.assign(steps + 1, query.start);
     cells[steps] = query.finish;

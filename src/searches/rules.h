@@ -1,5 +1,5 @@
-// The move rules as the searches' inner loops see them: which of the eight compass directions a
-// rule visits, in what order, what a step costs and what the estimate of the rest of the way is.
+// The move rules as the searches' inner loops see them: the compass, what a step costs and what
+// the estimate of the rest of the way is. Which directions a rule takes is Stepper's (workspace.h).
 #pragma once
 
 #include <algorithm>
@@ -38,17 +38,6 @@ inline constexpr double valueOf(Cost cost)
     return static_cast<double>(cost & CostPartMask) +
            static_cast<double>((cost >> CostBits) & CostPartMask) * std::numbers::sqrt2;
 }
-
-template <Moves rule> inline constexpr bool visitsDiagonals = rule != Moves::Four;
-
-// The directions in the order the rule looks at them: clockwise from N.
-template <Moves rule>
-inline constexpr auto Directions = [] {
-    if constexpr (rule == Moves::Four)
-        return std::array<int, 4>{0, 2, 4, 6};
-    else
-        return std::array<int, 8>{0, 1, 2, 3, 4, 5, 6, 7};
-}();
 
 template <Moves rule> constexpr Cost stepOf(int direction)
 {

@@ -48,7 +48,7 @@ void routeCells(const Query& query, Method method, Moves moves, const Meeting& m
         return;
     std::reverse(cells.begin(), cells.end());
     traceBack(query, moves, meeting.far, cells);
-    if (query.space.marks.side(meeting.near) == 1)
+    if (query.space.marks.view().side(meeting.near) == 1)
         std::reverse(cells.begin(), cells.end());
 }
 

@@ -1,49 +1,19 @@
 // What the searches keep between queries, and what one query works with.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
 
+#include "frontier.h"
 #include "jumprows.h"
+#include "marks.h"
 #include "rules.h"
 #include "search/exploration.h"
 #include "searches/grid.h"
 
 namespace Searches {
-
-// Every padded cell's state in one word: how it was reached in this query (its cost, the
-// direction of the last step into it, the end of the search it belongs to), whether it was
-// expanded, and the query it was written in. A word from an earlier query has another mark and
-// means "unseen", so a query clears nothing; only when the mark wraps is everything cleared.
-class Marks {
-  public:
-    void begin(std::size_t cells);
-
-    bool seen(std::size_t cell) const { return state[cell] >> MarkShift == mark; }
-    bool expanded(std::size_t cell) const { return state[cell] >> ExpandedShift == (mark << 1 | 1); }
-    Cost cost(std::size_t cell) const { return state[cell] & CostMask; }
-    int direction(std::size_t cell) const { return static_cast<int>(state[cell] >> DirectionShift & 7); }
-    int side(std::size_t cell) const { return static_cast<int>(state[cell] >> SideShift & 1); }
-
-    void reach(std::size_t cell, Cost cost, int direction, int side = 0)
-    {
-        state[cell] = mark << MarkShift | std::uint64_t(side) << SideShift |
-                      std::uint64_t(direction) << DirectionShift | cost;
-    }
-    void expand(std::size_t cell) { state[cell] |= std::uint64_t{1} << ExpandedShift; }
-
-  private:
-    static constexpr int DirectionShift = 2 * CostBits;
-    static constexpr int SideShift = DirectionShift + 3;
-    static constexpr int ExpandedShift = SideShift + 1;
-    static constexpr int MarkShift = ExpandedShift + 1;
-    static constexpr std::uint64_t CostMask = (std::uint64_t{1} << DirectionShift) - 1;
-    static constexpr std::uint64_t LastMark = (std::uint64_t{1} << (64 - MarkShift)) - 1;
-
-    std::vector<std::uint64_t> state;
-    std::uint64_t mark = 0;
-};
 
 // The figures as figuresOf() counts them from a record, counted as the search goes.
 struct Tally {
@@ -71,35 +41,18 @@ struct Tally {
     void wait() { figures.largestFrontier = std::max(figures.largestFrontier, ++waiting); }
 };
 
-// An entry of the best-first frontier, 16 bytes. Ties of priority go to the larger cost (the
-// square further along), then to the smaller cell, so that every run takes the same squares in
-// the same order.
-struct FrontierEntry {
-    double priority;
-    float cost;
-    std::uint32_t cell;
-};
-inline bool comesAfter(const FrontierEntry& a, const FrontierEntry& b)
-{
-    if (a.priority != b.priority)
-        return a.priority > b.priority;
-    if (a.cost != b.cost)
-        return a.cost < b.cost;
-    return a.cell > b.cell;
-}
-
 class Workspace {
   public:
     // Makes the workspace fit the grid and starts a query.
     void begin(const Grid& grid);
 
     Marks marks;
-    std::vector<FrontierEntry> heap;
+    Frontier heap;
     std::vector<std::uint32_t> queue;      // breadth-first order, or the depth-first stack
     std::vector<std::uint32_t> otherQueue; // the finish's side of the search from both ends
     std::vector<Routeseer::SquareNumber> route;
-    std::vector<std::size_t> cells; // a route as cells while it is built
-    std::array<std::ptrdiff_t, CompassPoints> offset{};
+    std::vector<std::size_t> cells;                   // a route as cells while it is built
+    std::array<std::int32_t, CompassPoints> offset{}; // 32 bits, for the same reason as the marks
     JumpRows jumpRows;
 };
 
@@ -122,23 +75,92 @@ struct Query {
         return grid.numberOf(grid.squareOfCell(cell));
     }
 
-    void recordDiscovered(std::size_t cell, std::size_t parent, Cost cost, double priority, int side = 0);
-    void recordExpanded(std::size_t cell, Cost cost, double priority, int side = 0);
+    // What a square was before it was discovered now.
+    enum class Before : std::uint8_t { Unseen, Waiting, Expanded };
+    // Marks the square reached by a step in `direction` from `parent`, counts it and records it.
+    void discover(Marks::View& marks, std::size_t cell, std::size_t parent, Cost cost, int direction,
+                  double priority, Before before = Before::Unseen, int side = 0)
+    {
+        marks.reach(cell, cost, direction, side);
+        counted(before);
+        recordDiscovered(cell, parent, cost, priority, side);
+    }
+    // Takes the square from the frontier; gives its cost.
+    Cost expand(Marks::View& marks, std::size_t cell, double priority, int side = 0)
+    {
+        const Cost cost = marks.cost(cell);
+        marks.expand(cell);
+        tally.expanded();
+        recordExpanded(cell, cost, priority, side);
+        return cost;
+    }
+    void counted(Before before)
+    {
+        if (before == Before::Unseen)
+            tally.discoveredNew();
+        else
+            tally.discoveredAgain(before == Before::Expanded);
+    }
+    // Without a record, only the test of the pointer is left in the searches' loops.
+    void recordDiscovered(std::size_t cell, std::size_t parent, Cost cost, double priority, int side = 0)
+    {
+        if (record)
+            write(Routeseer::Exploration::Event::Discovered, cell, parent, cost, priority, side);
+    }
+    void recordExpanded(std::size_t cell, Cost cost, double priority, int side = 0)
+    {
+        if (record)
+            write(Routeseer::Exploration::Event::Expanded, cell, NoCell, cost, priority, side);
+    }
+
+  private:
+    void write(Routeseer::Exploration::Event event, std::size_t cell, std::size_t parent, Cost cost,
+               double priority, int side);
 };
 
-// Whether a step from `cell` in `direction` is allowed: onto an open square and, by the octile
-// rule, not past the corner of a wall.
-template <Moves rule> bool mayStep(const Query& query, std::size_t cell, int direction)
-{
-    const std::ptrdiff_t* offset = query.space.offset.data();
-    const std::uint8_t* cells = query.cells();
-    if (!cells[cell + offset[direction]])
-        return false;
-    if constexpr (rule == Moves::Octile)
-        if (isDiagonal(direction))
-            return cells[cell + offset[horizontalPart(direction)]] &&
-                   cells[cell + offset[verticalPart(direction)]];
-    return true;
-}
+// What the inner loops read at every step, copied out of the workspace, where a store into the
+// marks might seem to change it: the open squares and each direction's displacement.
+template <Moves rule> class Stepper {
+  public:
+    explicit Stepper(const Query& query) : cells(query.cells()), offset(query.space.offset) {}
+
+    std::size_t next(std::size_t cell, int direction) const { return cell + offset[direction]; }
+    // Whether a step from `cell` in `direction` is allowed: onto an open square and, by the octile
+    // rule, not past the corner of a wall.
+    bool allows(std::size_t cell, int direction) const
+    {
+        if (!cells[next(cell, direction)])
+            return false;
+        if constexpr (rule == Moves::Octile)
+            if (isDiagonal(direction))
+                return cells[next(cell, horizontalPart(direction))] &&
+                       cells[next(cell, verticalPart(direction))];
+        return true;
+    }
+
+    // The directions a step from `cell` may take, as bits: bit d for compass point d, so that
+    // taking the lowest first visits them clockwise from N. Worked out without a branch, since
+    // whether a neighbour is a wall is what a processor cannot guess.
+    unsigned directionsFrom(std::size_t cell) const
+    {
+        unsigned open = 0;
+        for (int direction = 0; direction < CompassPoints; ++direction)
+            open |= unsigned{cells[next(cell, direction)]} << direction;
+        constexpr unsigned Straight = 0x55, Diagonal = 0xAA, All = 0xFF;
+        if constexpr (rule == Moves::Four)
+            return open & Straight;
+        if constexpr (rule == Moves::Octile) {
+            // A diagonal's two parts are the straight directions just before and after it.
+            const unsigned straight = open & Straight;
+            const unsigned before = straight << 1, after = (straight >> 1 | straight << 7) & All;
+            return straight | (open & Diagonal & before & after);
+        }
+        return open;
+    }
+
+  private:
+    const std::uint8_t* cells;
+    std::array<std::int32_t, CompassPoints> offset;
+};
 
 } // namespace Searches

@@ -47,10 +47,11 @@ class Grid {
         return static_cast<std::size_t>(square.y + 1) * static_cast<std::size_t>(stride()) +
                static_cast<std::size_t>(square.x + 1);
     }
+    // In 32 bits, which divide several times faster: no grid has 2^32 cells.
     Square squareOfCell(std::size_t cell) const
     {
-        return {static_cast<int>(cell % static_cast<std::size_t>(stride())) - 1,
-                static_cast<int>(cell / static_cast<std::size_t>(stride())) - 1};
+        const auto number = static_cast<std::uint32_t>(cell), side = static_cast<std::uint32_t>(stride());
+        return {static_cast<int>(number % side) - 1, static_cast<int>(number / side) - 1};
     }
     const std::uint8_t* paddedCells() const { return cells.data(); }
     std::size_t paddedSize() const { return cells.size(); }
