@@ -61,7 +61,8 @@ QString description()
                "                        OUT's extension names:\n"
                "                        %1\n"
                "\n"
-               "Searches: %2 (--search; solve: bfs, scen: astar by default).\n"
+               "Searches: %2\n"
+               "(--search; solve: bfs, scen: astar by default).\n"
                "Move rules: %3 (--moves, default window); jps takes octile only.\n"
                "Squares are X,Y, each 0..100, x the column and y the row; the start and the finish must be\n"
                "open squares. A job never writes over its input, and replaces only a map (png: a picture),\n"
@@ -82,11 +83,11 @@ void addOptions(QCommandLineParser& parser)
                                  QStringLiteral("FILE..."));
     parser.addOptions({
         {QStringLiteral("from"),
-         QStringLiteral("The start square (solve, png); default %1, where the window starts.")
+         QStringLiteral("The start square (solve, compare, png); default %1, where the window starts.")
              .arg(squareText(MapView::OpeningStart)),
          QStringLiteral("X,Y")},
         {QStringLiteral("to"),
-         QStringLiteral("The finish square (solve, png); default %1, where the window starts.")
+         QStringLiteral("The finish square (solve, compare, png); default %1, where the window starts.")
              .arg(squareText(MapView::OpeningFinish)),
          QStringLiteral("X,Y")},
         {QStringLiteral("json"), QStringLiteral("Print the result as JSON (solve, compare, scen).")},

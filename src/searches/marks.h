@@ -53,7 +53,10 @@ class Marks {
         std::uint32_t expandedMark;
     };
 
-    void begin(std::size_t cells);
+    // Makes room for `cells` squares, all unseen.
+    void fit(std::size_t cells);
+    // Starts a query: every mark from an earlier one means "unseen" from now on.
+    void begin();
     View view() { return View(marks.data(), costs.data(), mark); }
 
   private:

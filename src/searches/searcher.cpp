@@ -75,9 +75,8 @@ Outcome Searcher::find(Method method, Moves moves, Square start, Square finish,
     workspace->route.clear();
     if (!grid.contains(start) || !grid.contains(finish) || !refusal(method, moves).empty())
         return {};
-    // Laid once for the grid, before the clock: the map's, not the query's, work.
-    if (method == Method::Jps)
-        workspace->jumpRows.fit(grid);
+    // Done once for the grid, before the clock: the map's, not the query's, work.
+    workspace->fit(grid, method == Method::Jps);
 
     const Clock::time_point began = Clock::now();
     workspace->begin(grid);

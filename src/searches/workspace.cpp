@@ -5,23 +5,34 @@
 
 namespace Searches {
 
-void Marks::begin(std::size_t cells)
+void Marks::fit(std::size_t cells)
 {
     static_assert(std::endian::native == std::endian::little, "a cost is read as the low bytes of a word");
-    if (marks.size() != cells) {
-        marks.assign(cells, 0);
-        costs.assign(CostBytes * cells + (sizeof(Cost) - CostBytes), 0);
-        mark = 0;
-    }
+    if (marks.size() == cells)
+        return;
+    marks.assign(cells, 0);
+    costs.assign(CostBytes * cells + (sizeof(Cost) - CostBytes), 0);
+    mark = 0;
+}
+
+void Marks::begin()
+{
     if (++mark > LastMark) {
         std::fill(marks.begin(), marks.end(), 0);
         mark = 1;
     }
 }
 
+void Workspace::fit(const Grid& grid, bool jumps)
+{
+    marks.fit(grid.paddedSize());
+    if (jumps)
+        jumpRows.fit(grid);
+}
+
 void Workspace::begin(const Grid& grid)
 {
-    marks.begin(grid.paddedSize());
+    marks.begin();
     for (int d = 0; d < CompassPoints; ++d)
         offset[d] = CompassDx[d] + grid.stride() * CompassDy[d];
     heap.clear();

@@ -43,7 +43,9 @@ struct Tally {
 
 class Workspace {
   public:
-    // Makes the workspace fit the grid and starts a query.
+    // Makes room for the grid's squares, and lays its rows of bits out for the jumps if asked.
+    void fit(const Grid& grid, bool jumps);
+    // Starts a query on the grid it fits.
     void begin(const Grid& grid);
 
     Marks marks;

@@ -34,6 +34,10 @@ class Searcher {
     // window's flood does so from a wall too) and reaches the finish only when it is open. With a
     // record, every expansion and discovery goes into it as it happens; without, nothing is written
     // but the figures. A search its rule refuses (refusal()) or an end off the grid finds nothing.
+    // Ties go the same way every run: breadth-first and depth-first take neighbours clockwise from
+    // N and their frontier in the order of discovery (depth-first the newest first); Dijkstra,
+    // greedy, A* and Jump Point Search take among equal priorities the larger cost, then the square
+    // of the smaller number; from both ends, the end with the smaller frontier expands its ring.
     Outcome find(Method method, Moves moves, Square start, Square finish,
                  Routeseer::Exploration* record = nullptr);
 
