@@ -1,10 +1,10 @@
 # The search core as an installed CMake package: find_package(Routeseer) gives routeseer::core,
-# routeseer::platform_headless and routeseer::storage, which the core's map files are written with,
-# their public headers under include/routeseer.
+# routeseer::searches, routeseer::platform_headless and routeseer::storage, which the core's map
+# files are written with, their public headers under include/routeseer.
 include(CMakePackageConfigHelpers)
 
 set(package_dir "${CMAKE_INSTALL_LIBDIR}/cmake/Routeseer")
-install(TARGETS routeseer_storage routeseer_core routeseer_platform_headless EXPORT RouteseerTargets
+install(TARGETS routeseer_storage routeseer_core routeseer_searches routeseer_platform_headless EXPORT RouteseerTargets
   ARCHIVE DESTINATION "${CMAKE_INSTALL_LIBDIR}"
   FILE_SET HEADERS DESTINATION "${CMAKE_INSTALL_INCLUDEDIR}/routeseer")
 install(EXPORT RouteseerTargets NAMESPACE routeseer:: DESTINATION "${package_dir}")

@@ -30,7 +30,9 @@ const QList<Job>& jobs()
     static const QList<Job> all{
         {"text", {"MAP.map"}, {}, Jobs::text},
         {"make", {"TEXT", "OUT.map"}, {"benchmark", "at"}, Jobs::make},
-        {"solve", {"MAP.map"}, {"from", "to", "json"}, Jobs::solve},
+        {"solve", {"MAP.map"}, {"from", "to", "json", "search", "moves"}, Jobs::solve},
+        {"compare", {"MAP.map"}, {"from", "to", "json", "moves"}, Jobs::compare},
+        {"scen", {"FILE.scen"}, {"map", "search", "json"}, Jobs::scen},
         {"png", {"MAP.map", "OUT.png"}, {"from", "to", "rings", "route", "scale"}, Jobs::png},
     };
     return all;
@@ -49,18 +51,27 @@ QString description()
                "                        lines and missing lines are walls\n"
                "  make --benchmark FILE OUT.map\n"
                "                        write the 101 x 101 window at --at of a benchmark map (type octile)\n"
-               "  solve MAP.map         search from --from to --to as the window does, and print the\n"
-               "                        squares reached, the path length and the route, one square a line\n"
+               "  solve MAP.map         search from --from to --to as the window does (or with --search\n"
+               "                        and --moves), and print the squares reached, the path length and\n"
+               "                        the route, one square a line\n"
+               "  compare MAP.map       run every search from --from to --to and print a row for each:\n"
+               "                        squares expanded and discovered, route steps and cost, microseconds\n"
+               "  scen FILE.scen --map FILE.map\n"
+               "                        solve every query of a benchmark scenario on its benchmark map by\n"
+               "                        the octile rule and check each cost against the file's\n"
                "  png MAP.map OUT.png   write the window's map picture after that search, in the format\n"
                "                        OUT's extension names:\n"
                "                        %1\n"
                "\n"
+               "Searches: %2\n"
+               "(--search; solve: bfs, scen: astar by default).\n"
+               "Move rules: %3 (--moves, default window); jps takes octile only.\n"
                "Squares are X,Y, each 0..100, x the column and y the row; the start and the finish must be\n"
                "open squares. A job never writes over its input, and replaces only a map (png: a picture),\n"
-               "never a link or anything else. Exit status: 0 done, 1 the search found no route, 2 a file "
-               "or\n"
-               "an argument could not be used.")
-        .arg(PictureFile::writableExtensions().join(QStringLiteral(", ")));
+               "never a link or anything else. Exit status: 0 done, 1 the search found no route (scen: a\n"
+               "cost was not the least), 2 a file or an argument could not be used.")
+        .arg(PictureFile::writableExtensions().join(QStringLiteral(", ")),
+             QString::fromStdString(Searches::methodNames()), QString::fromStdString(Searches::movesNames()));
 }
 
 void addOptions(QCommandLineParser& parser)
@@ -68,21 +79,26 @@ void addOptions(QCommandLineParser& parser)
     parser.setApplicationDescription(description());
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("job"), QStringLiteral("text, make, solve or png"));
+    parser.addPositionalArgument(QStringLiteral("job"),
+                                 QStringLiteral("text, make, solve, compare, scen or png"));
     parser.addPositionalArgument(QStringLiteral("files"), QStringLiteral("the job's files"),
                                  QStringLiteral("FILE..."));
     parser.addOptions({
         {QStringLiteral("from"),
-         QStringLiteral("The start square (solve, png); default %1, where the window starts.")
+         QStringLiteral("The start square (solve, compare, png); default %1, where the window starts.")
              .arg(squareText(MapView::OpeningStart)),
          QStringLiteral("X,Y")},
         {QStringLiteral("to"),
-         QStringLiteral("The finish square (solve, png); default %1, where the window starts.")
+         QStringLiteral("The finish square (solve, compare, png); default %1, where the window starts.")
              .arg(squareText(MapView::OpeningFinish)),
          QStringLiteral("X,Y")},
         {QStringLiteral("json"),
-         QStringLiteral("Print the search's result as JSON (solve); its mapBytes is the map's "
+         QStringLiteral("Print the result as JSON (solve, compare, scen); solve's mapBytes is the map's "
                         "name with each byte outside printable ASCII, and %, as %XX.")},
+        {QStringLiteral("search"), QStringLiteral("The search (solve, scen)."), QStringLiteral("NAME")},
+        {QStringLiteral("moves"), QStringLiteral("The move rule (solve, compare)."), QStringLiteral("RULE")},
+        {QStringLiteral("map"), QStringLiteral("The benchmark map of the scenario's queries (scen)."),
+         QStringLiteral("FILE.map")},
         {QStringLiteral("rings"), QStringLiteral("Paint the distance rings (png).")},
         {QStringLiteral("route"), QStringLiteral("Paint the route (png).")},
         {QStringLiteral("scale"),
@@ -130,6 +146,26 @@ bool readSquare(const QCommandLineParser& parser, const QString& option, PathSte
     return read.has_value();
 }
 
+// --search and --moves, by their names.
+bool readNames(const QCommandLineParser& parser, Request* request, QString* problem)
+{
+    const QString search = parser.value(QStringLiteral("search")),
+                  moves = parser.value(QStringLiteral("moves"));
+    if (parser.isSet(QStringLiteral("search")) &&
+        !(request->search = Searches::methodNamed(search.toStdString()))) {
+        *problem = QStringLiteral("--search %1: the searches are %2")
+                       .arg(search, QString::fromStdString(Searches::methodNames()));
+        return false;
+    }
+    if (parser.isSet(QStringLiteral("moves")) &&
+        !(request->moves = Searches::movesNamed(moves.toStdString()))) {
+        *problem = QStringLiteral("--moves %1: the move rules are %2")
+                       .arg(moves, QString::fromStdString(Searches::movesNames()));
+        return false;
+    }
+    return true;
+}
+
 bool readOptions(const QCommandLineParser& parser, Request* request, QString* problem)
 {
     if (!readSquare(parser, QStringLiteral("from"), MapView::OpeningStart, &request->from, problem) ||
@@ -148,6 +184,9 @@ bool readOptions(const QCommandLineParser& parser, Request* request, QString* pr
         return false;
     }
     request->at = {at.captured(1).toLong(), at.captured(2).toLong()};
+    if (!readNames(parser, request, problem))
+        return false;
+    request->map = parser.value(QStringLiteral("map")).toLatin1().toStdString();
     request->json = parser.isSet(QStringLiteral("json"));
     request->rings = parser.isSet(QStringLiteral("rings"));
     request->route = parser.isSet(QStringLiteral("route"));
@@ -226,9 +265,10 @@ std::optional<Request> read(int argc, char** argv, QString* problem)
             return std::nullopt;
         return request;
     }
-    *problem = name.isEmpty() ? QStringLiteral("no job given; try routeseer-map --help")
-                              : QStringLiteral("no job %1; the jobs are text, make, solve and png")
-                                    .arg(shown(name.toLatin1().toStdString()));
+    *problem = name.isEmpty()
+                   ? QStringLiteral("no job given; try routeseer-map --help")
+                   : QStringLiteral("no job %1; the jobs are text, make, solve, compare, scen and png")
+                         .arg(shown(name.toLatin1().toStdString()));
     return std::nullopt;
 }
 

@@ -1,4 +1,5 @@
-// What the jobs that work on a map file share: the load and the search, as the window does them.
+// What the jobs that work on a map file share: the load and the search, as the window does them, and
+// how a place in a text is told.
 #include "cli/exitstatus.h"
 #include "cli/jobs.h"
 #include "map/routeseer.h"
@@ -12,6 +13,17 @@ bool loadMapFile(const std::string& path)
         return true;
     ExitStatus::fail(QStringLiteral("%1: %2").arg(CommandLine::shown(path), QString::fromStdString(why)));
     return false;
+}
+
+int problemAt(const std::string& source, const MapText::Problem& problem)
+{
+    if (problem.line == 0)
+        return ExitStatus::fail(QString::fromStdString(problem.what));
+    return ExitStatus::fail(QStringLiteral("%1:%2:%3: %4")
+                                .arg(CommandLine::shown(source))
+                                .arg(problem.line)
+                                .arg(problem.column)
+                                .arg(QString::fromStdString(problem.what)));
 }
 
 bool endsOpen(const CommandLine::Request& request)

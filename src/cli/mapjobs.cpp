@@ -13,17 +13,6 @@ namespace {
 
 using CommandLine::shown;
 
-int problemAt(const std::string& source, const MapText::Problem& problem)
-{
-    if (problem.line == 0)
-        return ExitStatus::fail(QString::fromStdString(problem.what));
-    return ExitStatus::fail(QStringLiteral("%1:%2:%3: %4")
-                                .arg(shown(source))
-                                .arg(problem.line)
-                                .arg(problem.column)
-                                .arg(QString::fromStdString(problem.what)));
-}
-
 // Reads the source into MapGrid: a map's text, or a benchmark map's window.
 int readSource(const CommandLine::Request& request)
 {

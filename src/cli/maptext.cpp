@@ -1,7 +1,6 @@
 #include "cli/maptext.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <vector>
 
 #include "map/routeseer.h"
@@ -24,17 +23,6 @@ std::optional<Problem> squareProblem(char character, int line, int column)
 }
 
 } // namespace
-
-std::string describe(char character)
-{
-    const auto byte = static_cast<unsigned char>(character);
-    char text[16];
-    if (byte >= 0x20 && byte < 0x7f)
-        std::snprintf(text, sizeof text, "'%c'", character);
-    else
-        std::snprintf(text, sizeof text, "byte 0x%02X", byte);
-    return text;
-}
 
 std::string fromMap()
 {

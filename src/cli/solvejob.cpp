@@ -71,6 +71,9 @@ QByteArray asText(const CommandLine::Request& request)
 
 int solve(const CommandLine::Request& request)
 {
+    if (request.search.value_or(Searches::Method::Bfs) != Searches::Method::Bfs ||
+        request.moves.value_or(Searches::Moves::Window) != Searches::Moves::Window)
+        return solveWithSearches(request);
     if (!loadMapFile(request.files[0]) || !endsOpen(request))
         return ExitStatus::BadInput;
     const bool found = search(request);

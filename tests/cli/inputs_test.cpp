@@ -10,6 +10,7 @@
 #include <iterator>
 #include <map>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include "map/routeseer.h"
@@ -66,7 +67,7 @@ std::map<std::string, std::string> contents(const fs::path& folder)
 {
     std::map<std::string, std::string> seen;
     for (const auto& entry : fs::directory_iterator(folder))
-        seen[entry.path().filename()] = readFile(entry.path());
+        seen[entry.path().filename()] = entry.is_regular_file() ? readFile(entry.path()) : "(not a file)";
     return seen;
 }
 
@@ -109,6 +110,19 @@ const Row rows[] = {
     {"BenchmarkWithoutItsHeader", {"make", "--benchmark", "notes.txt", "o.map"}, "notes.txt:1:1: expected"},
     {"FinishTwice", {"solve", "blank.map", "--to", "1,1", "--to", "2,2"}, "--to is given more than once"},
     {"ScaleOverTheBound", {"png", "blank.map", "big.ppm", "--scale", "7"}, "at most 3006 x 3006 pixels"},
+    // A FIFO is looked at before it is opened, so nothing waits for a writer.
+    {"FifoAsText", {"make", "fifo", "o.map"}, "fifo: it is a named pipe"},
+    {"FifoAsBenchmark", {"make", "--benchmark", "fifo", "o.map"}, "fifo: it is a named pipe"},
+    {"LinkToAFifo", {"make", "fifo-link", "o.map"}, "fifo-link: it is a named pipe"},
+    {"FifoAsScenario", {"scen", "fifo", "--map", "bench.txt"}, "fifo: it is a named pipe"},
+    {"FifoAsScenariosMap", {"scen", "bench.scen", "--map", "fifo"}, "fifo: it is a named pipe"},
+    {"ScenarioWithoutItsMap", {"scen", "bench.scen"}, "scen needs --map"},
+    {"ScenarioCutShort", {"scen", "short.scen", "--map", "bench.txt"}, "short.scen:2:1: 5 fields"},
+    {"ScenarioOnAMapOfAnotherSize",
+     {"scen", "bench.scen", "--map", "bench8.txt"},
+     "bench.scen:2:1: the query is on a map of 9 x 6, but bench8.txt is 8 x 6"},
+    {"JpsByTheWindowRule", {"solve", "blank.map", "--search", "jps"}, "jps moves by the octile rule only"},
+    {"NoSuchSearch", {"solve", "blank.map", "--search", "fastest"}, "the searches are bfs, dfs"},
 };
 
 void PrintTo(const Row& row, std::ostream* out) { *out << row.label; }
@@ -139,7 +153,15 @@ TEST_P(Inputs, AreTakenOrRefusedWithAMessage)
     writeFile(at / "\xfe.txt", readFile(at / "habits.txt"));
     writeFile(at / "bench.txt", "type octile\r\nheight 6\nwidth 9\nmap\n.........\n.@.......\n..G.T....\n"
                                 "...S.W...\n.........\n......... \n");
+    std::string eightWide = "type octile\nheight 6\nwidth 8\nmap\n";
+    for (int row = 0; row < 6; ++row)
+        eightWide += "........\n";
+    writeFile(at / "bench8.txt", eightWide);
     fs::create_symlink("blank.map", at / "blank.png");
+    ::mkfifo((at / "fifo").c_str(), 0600);
+    fs::create_symlink("fifo", at / "fifo-link");
+    writeFile(at / "bench.scen", "version 1\n0\tbench.map\t9\t6\t0\t0\t8\t5\t9.07106781\n");
+    writeFile(at / "short.scen", "version 1\n0\tbench.map\t9\t6\t0\n");
     const auto before = contents(at);
 
     const Ran ran = run(at, row.arguments);
@@ -164,14 +186,19 @@ TEST(Inputs, EndlessInputsStopAtTheBound)
     const Scratch scratch;
     std::ofstream(scratch.folder / "sparse.txt").close();
     fs::resize_file(scratch.folder / "sparse.txt", 1ull << 30);
-    const std::vector<std::vector<std::string>> cases{
-        {"make", "/dev/zero", "out.map"},
-        {"make", "/dev/urandom", "out.map"},
-        {"make", "sparse.txt", "out.map"},
-        {"make", "--benchmark", "/dev/zero", "out.map"},
+    struct Case {
+        std::vector<std::string> arguments;
+        std::string file; // the one the message names
     };
-    for (const auto& arguments : cases) {
-        const std::string& file = arguments[arguments.size() - 2];
+    const Case cases[] = {
+        {{"make", "/dev/zero", "out.map"}, "/dev/zero"},
+        {{"make", "/dev/urandom", "out.map"}, "/dev/urandom"},
+        {{"make", "sparse.txt", "out.map"}, "sparse.txt"},
+        {{"make", "--benchmark", "/dev/zero", "out.map"}, "/dev/zero"},
+        {{"scen", "sparse.txt", "--map", "sparse.txt"}, "sparse.txt"},
+        {{"scen", "/dev/zero", "--map", "sparse.txt"}, "/dev/zero"},
+    };
+    for (const auto& [arguments, file] : cases) {
         const Ran ran = run(scratch.folder, arguments);
         EXPECT_EQ(ran.status, 2) << file << ": " << ran.said;
         EXPECT_EQ(ran.said.rfind("routeseer-map: " + file + ":", 0), 0u) << ran.said;

@@ -1,5 +1,5 @@
-// routeseer-map as a script runs it: the maps as text and back, make's errors, and the search's
-// printed result against the core's own.
+// routeseer-map as a script runs it: the maps as text and back, make's errors, the search's
+// printed result against the core's own, every search side by side, and benchmark scenarios.
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -9,10 +9,13 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <map>
+#include <random>
 
 #include "map/routeseer.h"
 #include "platform/headless.h"
 #include "search/searchstats.h"
+#include "searches/searcher.h"
 
 using namespace Routeseer;
 
@@ -224,4 +227,107 @@ TEST(Solve, BadArgumentsEndWithStatusTwoAndSayWhy)
         EXPECT_TRUE(run.out.isEmpty()) << c.said;
     }
     EXPECT_EQ(routeseerMap({QStringLiteral("--help")}).status, 0);
+}
+
+// ---- compare
+
+TEST(Compare, RowsOfTheSearchesThatPromiseAlikeAgree)
+{
+    const QString map = QDir(QStringLiteral(BUNDLED_MAPS_DIR)).filePath(QStringLiteral("rooms.map"));
+    const Ran solve = routeseerMap({QStringLiteral("solve"), map, QStringLiteral("--json")});
+    const int windowLength =
+        QJsonDocument::fromJson(solve.out).object()[QStringLiteral("pathLength")].toInt();
+    for (const char* moves : {"window", "octile", "four"}) {
+        const Ran run = routeseerMap({QStringLiteral("compare"), map, QStringLiteral("--moves"),
+                                      QString::fromLatin1(moves), QStringLiteral("--json")});
+        ASSERT_EQ(run.status, 0) << moves << ": " << lines(run.err);
+        const QJsonArray rows =
+            QJsonDocument::fromJson(run.out).object()[QStringLiteral("searches")].toArray();
+        EXPECT_EQ(rows.size(), std::string(moves) == "octile" ? 7 : 6) << moves;
+        std::map<std::string, QJsonObject> row;
+        for (const QJsonValue& each : rows)
+            row[each[QStringLiteral("search")].toString().toStdString()] = each.toObject();
+        const double least = row["dijkstra"][QStringLiteral("cost")].toDouble();
+        EXPECT_DOUBLE_EQ(row["astar"][QStringLiteral("cost")].toDouble(), least) << moves;
+        if (row.count("jps")) {
+            EXPECT_DOUBLE_EQ(row["jps"][QStringLiteral("cost")].toDouble(), least) << moves;
+        }
+        EXPECT_EQ(row["bidirectional"][QStringLiteral("routeSteps")],
+                  row["bfs"][QStringLiteral("routeSteps")]);
+        if (std::string(moves) == "window") {
+            EXPECT_EQ(row["bfs"][QStringLiteral("routeSteps")].toInt(), windowLength);
+        }
+    }
+    const Ran table = routeseerMap({QStringLiteral("compare"), map});
+    EXPECT_EQ(table.out.count('\n'), 1 + 6 + 1) << lines(table.out); // heading, rows, why jps is left out
+}
+
+// ---- scen
+
+namespace {
+
+// A benchmark map of random walls and a scenario of queries on it with Dijkstra's least costs,
+// the one at `wrongLine` made a little longer than that.
+void writeScenario(const QTemporaryDir& scratch, int wrongLine)
+{
+    std::mt19937 draw(5);
+    constexpr int Width = 70, Height = 45;
+    Searches::Grid grid(Width, Height);
+    QByteArray map = "type octile\nheight 45\nwidth 70\nmap\n";
+    for (int y = 0; y < Height; ++y) {
+        for (int x = 0; x < Width; ++x) {
+            grid.setOpen({x, y}, draw() % 4 != 0);
+            map += grid.open({x, y}) ? '.' : '@';
+        }
+        map += '\n';
+    }
+    QByteArray scenario = "version 1\n";
+    Searches::Searcher searcher(grid);
+    for (int line = 2; line < 42;) {
+        const Searches::Square a{int(draw() % Width), int(draw() % Height)},
+            b{int(draw() % Width), int(draw() % Height)};
+        const Searches::Outcome outcome =
+            searcher.find(Searches::Method::Dijkstra, Searches::Moves::Octile, a, b);
+        if (!grid.open(a) || !outcome.figures.found)
+            continue;
+        const double length = outcome.figures.routeCost + (line == wrongLine ? 0.5 : 0);
+        scenario += QStringLiteral("%1\tr.map\t70\t45\t%2\t%3\t%4\t%5\t%6\n")
+                        .arg(line / 10)
+                        .arg(a.x)
+                        .arg(a.y)
+                        .arg(b.x)
+                        .arg(b.y)
+                        .arg(length, 0, 'f', 8)
+                        .toLatin1();
+        ++line;
+    }
+    for (const auto& [name, text] : {std::pair{"r.map", map}, std::pair{"r.map.scen", scenario}}) {
+        QFile file(scratch.filePath(QString::fromLatin1(name)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(text) == text.size());
+    }
+}
+
+} // namespace
+
+TEST(Scen, EveryQueryIsSolvedAndAWrongLengthIsNamedByItsLine)
+{
+    const QTemporaryDir scratch;
+    const QStringList files{scratch.filePath(QStringLiteral("r.map.scen")), QStringLiteral("--map"),
+                            scratch.filePath(QStringLiteral("r.map"))};
+    writeScenario(scratch, 0);
+    for (const char* search : {"astar", "jps", "dijkstra"}) {
+        const Ran run = routeseerMap(
+            QStringList{QStringLiteral("scen")} + files +
+            QStringList{QStringLiteral("--search"), QString::fromLatin1(search), QStringLiteral("--json")});
+        EXPECT_EQ(run.status, 0) << search << ": " << lines(run.out) << lines(run.err);
+        const QJsonObject result = QJsonDocument::fromJson(run.out).object();
+        EXPECT_EQ(result[QStringLiteral("queries")].toInt(), 40) << search;
+        EXPECT_EQ(result[QStringLiteral("wrong")].toInt(), 0) << search;
+        EXPECT_GT(result[QStringLiteral("expanded")].toInt(), 0) << search;
+        EXPECT_GT(result[QStringLiteral("seconds")].toDouble(), 0) << search;
+    }
+    writeScenario(scratch, 7);
+    const Ran wrong = routeseerMap(QStringList{QStringLiteral("scen")} + files);
+    EXPECT_EQ(wrong.status, 1) << lines(wrong.err);
+    EXPECT_TRUE(wrong.out.contains("wrong: 1\n  line 7: cost ")) << lines(wrong.out);
 }

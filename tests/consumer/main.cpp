@@ -1,9 +1,10 @@
-// Searches a map of its own making with the core, as another program would, and exits non-zero
-// unless the route and the sealed-off case come out as they must.
+// Searches a map of its own making with the core and with the searches library, as another program
+// would, and exits non-zero unless the route and the sealed-off case come out as they must.
 #include <cstdio>
 
 #include "map/routeseer.h"
 #include "platform/headless.h"
+#include "searches/searcher.h"
 
 using namespace Routeseer;
 
@@ -45,6 +46,15 @@ int main()
     expect(PathSteps.size() == 141 && PathSteps.front() == start && PathSteps.back() == finish,
            "the route does not run from the start to the finish");
     expect(Platform::Headless::shownMessages().empty(), "a route exists, yet the search failed");
+
+    // A* by the octile rule goes into the gap and out of it straight, since no diagonal may cut the
+    // wall's corner: 70 steps to (49, 80), two through the gap, 70 more to the finish.
+    const Searches::Grid grid = Searches::Grid::fromWindowMap();
+    Searches::Searcher searcher(grid);
+    const Searches::Outcome octile = searcher.find(Searches::Method::AStar, Searches::Moves::Octile,
+                                                   {start.x, start.y}, {finish.x, finish.y});
+    expect(octile.figures.found && octile.figures.routeSteps == 142,
+           "A* does not find the route through the gap");
 
     buildMap(false);
     Platform::Headless::resetRecords();

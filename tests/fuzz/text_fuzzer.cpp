@@ -1,6 +1,7 @@
 // Feeds arbitrary bytes to routeseer-map's readers: as a map's text, and as a benchmark map cut at a
 // corner taken from the same bytes. A text either makes a map that comes back as the same text,
-// or leaves the map as it was with a place in the text; a benchmark window is walled round.
+// or leaves the map as it was with a place in the text; a benchmark window is walled round and
+// holds what the whole benchmark map read at its full size holds there.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -11,6 +12,7 @@
 #include "cli/benchmarkmap.h"
 #include "cli/maptext.h"
 #include "map/routeseer.h"
+#include "searches/benchmarkfiles.h"
 
 using namespace Routeseer;
 
@@ -63,5 +65,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         require(MapGrid(i, 0).passable == Wall && MapGrid(0, i).passable == Wall &&
                     MapGrid(i, GridLast).passable == Wall && MapGrid(GridLast, i).passable == Wall,
                 "a benchmark window is not walled round");
+
+    Searches::TextLines lines(input);
+    std::optional<Searches::Grid> grid;
+    const std::optional<Searches::TextProblem> whole = Searches::readMap(lines, grid);
+    require(!whole || !whole->what.empty(), "a refused benchmark map gave no reason");
+    for (int y = 1; !benchmark && !whole && y < GridLast; ++y)
+        for (int x = 1; x < GridLast; ++x)
+            require((MapGrid(x, y).passable != Wall) == grid->open({int(corner.x) + x, int(corner.y) + y}),
+                    "a benchmark window differs from the map read whole");
     return 0;
 }

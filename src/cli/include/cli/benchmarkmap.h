@@ -1,10 +1,5 @@
-// The text maps of the public grid path-finding benchmarks, cut to the 101 x 101 window of a map
-// here:
-//   type octile
-//   height H
-//   width W
-//   map
-// then H rows of W characters: '.', 'G' and 'S' open, '@', 'O', 'T' and 'W' walls.
+// A map of the public grid path-finding benchmarks (searches/benchmarkfiles.h), cut to the
+// 101 x 101 window of a map here.
 #pragma once
 
 #include <optional>
@@ -13,10 +8,6 @@
 #include "cli/maptext.h"
 
 namespace BenchmarkMap {
-
-// The largest side read: the benchmarks' maps are at most a few thousand squares a side, and the
-// rows read are bounded by it, so a file that claims more is refused before any row is read.
-inline constexpr long LargestSide = 4096;
 
 // The benchmark square that becomes (0, 0) here.
 struct Corner {

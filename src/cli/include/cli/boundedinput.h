@@ -5,15 +5,18 @@
 #include <cstdio>
 #include <string>
 
+#include "searches/textlines.h"
+
 namespace BoundedInput {
 
-class Reader {
+class Reader : public Searches::LineSource {
   public:
     // Reads an open stream, which stays the caller's.
     explicit Reader(std::FILE* stream) : stream(stream) {}
-    // Opens the file at `path` (bytes, in any encoding; "-" is the standard input). Check opened().
+    // Opens the file at `path` (bytes, in any encoding; "-" is the standard input), a regular file
+    // only: a FIFO, a device or a folder, or a link to one, is refused without waiting. Check opened().
     explicit Reader(const std::string& path);
-    ~Reader();
+    ~Reader() override;
     Reader(const Reader&) = delete;
     Reader& operator=(const Reader&) = delete;
 
@@ -23,12 +26,12 @@ class Reader {
     bool readAll(std::size_t limit, std::string& into, std::string* why);
     // The next line without its '\n'. False at the end, with `why` empty, or on a line longer than
     // `longest` bytes or an error, with `why` saying so.
-    bool readLine(std::size_t longest, std::string& line, std::string* why);
+    bool readLine(std::size_t longest, std::string& line, std::string* why) override;
 
   private:
-    std::FILE* stream;
+    std::FILE* stream = nullptr;
     bool owned = false;
-    int openError = 0;
+    std::string openProblem;
 };
 
 } // namespace BoundedInput

@@ -9,12 +9,13 @@
 
 #include "cli/benchmarkmap.h"
 #include "map/routeseer.h"
+#include "searches/methods.h"
 
 namespace CommandLine {
 
 struct Request {
     using Run = int (*)(const Request&);
-    QString job;                    // "text", "make", "solve" or "png"
+    QString job;                    // "text", "make", "solve", "compare", "scen" or "png"
     Run run = nullptr;              // the job itself: its exit status
     std::vector<std::string> files; // the job's files as given, bytes in any encoding, in usage order
     Routeseer::PathStep from;
@@ -23,8 +24,11 @@ struct Request {
     bool rings = false;
     bool route = false;
     int scale = 1;
-    bool benchmark = false;  // make: TEXT is a benchmark map
-    BenchmarkMap::Corner at; // make --benchmark: the benchmark square at (0, 0) here
+    bool benchmark = false;                 // make: TEXT is a benchmark map
+    BenchmarkMap::Corner at;                // make --benchmark: the benchmark square at (0, 0) here
+    std::optional<Searches::Method> search; // solve, scen: as given; each job has its own default
+    std::optional<Searches::Moves> moves;   // solve, compare
+    std::string map;                        // scen: the benchmark map its queries are on
 };
 
 // A file name as a message shows it.

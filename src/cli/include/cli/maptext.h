@@ -7,6 +7,8 @@
 #include <optional>
 #include <string>
 
+#include "searches/textlines.h"
+
 namespace MapText {
 
 inline constexpr char WallCharacter = '#';
@@ -17,18 +19,13 @@ inline constexpr char OpenCharacter = '.';
 // read no further, so a device or a huge file ends the job at once.
 inline constexpr std::size_t LongestText = 16 * 1024;
 
-// A character as a message shows it: 'x', or "byte 0xNN" for one that does not print.
-std::string describe(char character);
+using Searches::describe;
 
 // MapGrid as text, every line ended by a newline.
 std::string fromMap();
 
-// Where a text is not a map, counted from 1 as editors count.
-struct Problem {
-    int line;
-    int column;
-    std::string what;
-};
+// Where a text is not a map.
+using Problem = Searches::TextProblem;
 
 // Replaces MapGrid with the map the text draws. Squares left out (a short line, missing lines)
 // are walls. Editors' habits are taken: a UTF-8 byte-order mark at the start, lines ended by
