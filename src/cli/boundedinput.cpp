@@ -2,48 +2,12 @@
 
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
+
+#include "storage/filereader.h"
 
 namespace BoundedInput {
 
-namespace {
-
-std::string notAFile(mode_t mode)
-{
-    const char* kind = S_ISDIR(mode)                    ? "a folder"
-                       : S_ISFIFO(mode)                 ? "a named pipe (FIFO)"
-                       : S_ISCHR(mode) || S_ISBLK(mode) ? "a device"
-                       : S_ISSOCK(mode)                 ? "a socket"
-                                                        : "something other than a file";
-    return std::string("it is ") + kind + ", not a file to read";
-}
-
-// Looks before opening, since opening a device may do something by itself, and opens without
-// waiting, should a FIFO have been put in the file's place since; the second look turns it away.
-int openRegularFile(const std::string& path, std::string& problem)
-{
-    struct stat seen {};
-    if (::stat(path.c_str(), &seen) != 0) {
-        problem = std::strerror(errno);
-        return -1;
-    }
-    if (!S_ISREG(seen.st_mode)) {
-        problem = notAFile(seen.st_mode);
-        return -1;
-    }
-    const int descriptor = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    if (descriptor < 0 || ::fstat(descriptor, &seen) != 0 || !S_ISREG(seen.st_mode)) {
-        problem = descriptor < 0 ? std::strerror(errno) : notAFile(seen.st_mode);
-        if (descriptor >= 0)
-            ::close(descriptor);
-        return -1;
-    }
-    return descriptor;
-}
-
-} // namespace
 
 Reader::Reader(const std::string& path)
 {
@@ -51,7 +15,8 @@ Reader::Reader(const std::string& path)
         stream = stdin;
         return;
     }
-    const int descriptor = openRegularFile(path, openProblem);
+    // Only a regular file, looked at before it is opened, so no FIFO or device makes a job wait.
+    const int descriptor = Storage::openToRead(path, "file to read", &openProblem);
     if (descriptor < 0)
         return;
     stream = ::fdopen(descriptor, "rb");
