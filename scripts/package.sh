@@ -5,7 +5,10 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh
-cmake --workflow --preset package
+# Built with the distribution's own hardening flags, as Debian's tools build a package (CMake takes
+# no CPPFLAGS of its own, so they go with the compiler's).
+CXXFLAGS="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS)" LDFLAGS="$(dpkg-buildflags --get LDFLAGS)" \
+  cmake --workflow --preset package
 build=build-package
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 package="$build/routeseer_${version}_$(dpkg --print-architecture).deb"

@@ -8,7 +8,6 @@
 
 namespace BoundedInput {
 
-
 Reader::Reader(const std::string& path)
 {
     if (path == "-") {
