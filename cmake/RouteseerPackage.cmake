@@ -1,12 +1,16 @@
 # The search core as an installed CMake package: find_package(Routeseer) gives routeseer::core,
 # routeseer::searches, routeseer::platform_headless and routeseer::storage, which the core's map
-# files are written with, their public headers under include/routeseer.
+# files are written with. Each keeps its public headers in a folder of its own under
+# include/routeseer, so that, installed as in the source tree, a project reaches only the headers
+# of the parts it links.
 include(CMakePackageConfigHelpers)
 
 set(package_dir "${CMAKE_INSTALL_LIBDIR}/cmake/Routeseer")
-install(TARGETS routeseer_storage routeseer_core routeseer_searches routeseer_platform_headless EXPORT RouteseerTargets
-  ARCHIVE DESTINATION "${CMAKE_INSTALL_LIBDIR}"
-  FILE_SET HEADERS DESTINATION "${CMAKE_INSTALL_INCLUDEDIR}/routeseer")
+foreach(part IN ITEMS storage core searches platform_headless)
+  install(TARGETS routeseer_${part} EXPORT RouteseerTargets
+    ARCHIVE DESTINATION "${CMAKE_INSTALL_LIBDIR}"
+    FILE_SET HEADERS DESTINATION "${CMAKE_INSTALL_INCLUDEDIR}/routeseer/${part}")
+endforeach()
 install(EXPORT RouteseerTargets NAMESPACE routeseer:: DESTINATION "${package_dir}")
 
 configure_package_config_file("${PROJECT_SOURCE_DIR}/cmake/RouteseerConfig.cmake.in"
