@@ -20,7 +20,8 @@ std::string folderOverride;
 
 bool usesUserFolder() { return saveFolder() != folder(); }
 
-char folded(char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); }
+// Bytes as the unsigned values they are, so that a name in UTF-8 sorts after the plain letters.
+int folded(char c) { return std::tolower(static_cast<unsigned char>(c)); }
 
 // Case aside, as the list has always matched ".map" too.
 bool sameLetter(char a, char b) { return folded(a) == folded(b); }

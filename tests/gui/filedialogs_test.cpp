@@ -382,6 +382,9 @@ class FileDialogsTest : public QObject {
             << QStringList{"b.map", "D.map"} << QStringList{"a.map", "C.map"}
             << QStringList{"a.map from the user's folder", "b.map from the program folder",
                            "C.map from the user's folder", "D.map from the program folder"};
+        QTest::newRow("a name in UTF-8 after the plain letters")
+            << QStringList{"b.map"} << QStringList{"\u5730\u56f3.map"}
+            << QStringList{"b.map from the program folder", "\u5730\u56f3.map from the user's folder"};
         QTest::newRow("a user's FIFO hides nothing")
             << QStringList{"maze.map"} << QStringList{"maze.map|FIFO"}
             << QStringList{"maze.map from the program folder"};
