@@ -20,6 +20,9 @@ using namespace Routeseer;
 
 namespace {
 
+// A ring square of the window is red of some strength: green and blue none.
+bool isRingColour(QRgb colour) { return qGreen(colour) == 0 && qBlue(colour) == 0; }
+
 // Where the lesson view's square (x, y) differs from the window's: its inside and its grid line,
 // each a whole block of the view's square size.
 QString firstDifference(const LessonPicture& view, const QImage& window, bool byDistance)
@@ -36,7 +39,7 @@ QString firstDifference(const LessonPicture& view, const QImage& window, bool by
     for (int y = 0; y < GridLast; ++y)
         for (int x = 0; x < GridLast; ++x) {
             QRgb inside = window.pixel(MapView::CellSize * x + 2, MapView::CellSize * y + 2);
-            if (byDistance && DistanceShades::isRingColour(inside) && DistanceGrid(x, y) > 0)
+            if (byDistance && isRingColour(inside) && DistanceGrid(x, y) > 0)
                 inside = DistanceShades::shade(DistanceGrid(x, y));
             const QRgb gridLine = window.pixel(MapView::CellSize * x, MapView::CellSize * y + 2);
             const QPoint corner(x * square, y * square);

@@ -14,7 +14,4 @@ inline constexpr int Cycle = 10;
 // marker.
 QRgb shade(int distance);
 
-// Whether a square's colour is one of the rings' shades in the window, red of some strength.
-inline bool isRingColour(QRgb colour) { return qGreen(colour) == 0 && qBlue(colour) == 0; }
-
 } // namespace DistanceShades
