@@ -49,20 +49,20 @@ Exploration lastFlood(const PathStep& start, const PathStep& target)
     if (!onMap(NodeQueue[0].x, NodeQueue[0].y))
         return record;
     record.steps.reserve(2 * static_cast<std::size_t>(queuetail) + 2);
-    record.steps.push_back({number(NodeQueue[0]), NoSquare, 0, 0, Exploration::Event::Discovered, 0});
+    record.steps.push_back({number(NodeQueue[0]), NoSquare, 0, Exploration::Event::Discovered, 0, 0});
     // The squares an expansion appends follow one another in the queue, in the clockwise order of its
     // neighbours: a neighbour left for a later expansion would have been unreached and open now.
     int next = 1;
     for (int i = 0; i <= queuetail && !(found && next > queuetail); ++i) {
         const QueueEntry& entry = NodeQueue[i];
         record.steps.push_back(
-            {number(entry), NoSquare, float(entry.distance), float(i), Exploration::Event::Expanded, 0});
+            {number(entry), NoSquare, float(entry.distance), Exploration::Event::Expanded, 0, double(i)});
         for (int k = 0; k < NeighbourCount && next <= queuetail; ++k) {
             const QueueEntry& appended = NodeQueue[next];
             if (appended.x != entry.x + NeighbourDx[k] || appended.y != entry.y + NeighbourDy[k])
                 continue;
-            record.steps.push_back({number(appended), number(entry), float(appended.distance), float(next),
-                                    Exploration::Event::Discovered, 0});
+            record.steps.push_back({number(appended), number(entry), float(appended.distance),
+                                    Exploration::Event::Discovered, 0, double(next)});
             ++next;
         }
     }

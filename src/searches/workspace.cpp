@@ -46,8 +46,8 @@ void Query::write(Routeseer::Exploration::Event event, std::size_t cell, std::si
                   double priority, int side)
 {
     record->steps.push_back({numberOf(cell), parent == NoCell ? Routeseer::NoSquare : numberOf(parent),
-                             static_cast<float>(valueOf(cost)), static_cast<float>(priority), event,
-                             static_cast<std::uint8_t>(side)});
+                             static_cast<float>(valueOf(cost)), event, static_cast<std::uint8_t>(side),
+                             priority});
 }
 
 } // namespace Searches

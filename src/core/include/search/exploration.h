@@ -24,9 +24,11 @@ struct Exploration {
         SquareNumber square;
         SquareNumber parent; // Discovered: the square it was reached from; Expanded: NoSquare
         float cost;          // from its own end of the search: steps, or the move rule's cost
-        float priority;      // what the frontier orders it by, smaller first; ties as the search breaks them
         Event event;
         std::uint8_t side; // 0 searched from the start, 1 from the finish (both ends at once)
+        // What the frontier orders it by, smaller first; ties as the search breaks them. As exact as
+        // the frontier's own, so that a replay takes the squares in the search's order.
+        double priority;
     };
 
     std::int32_t width = 0;
