@@ -32,19 +32,40 @@ constexpr int InvertLast = 98;
 
 } // namespace
 
-void MapDocument::brush(int column, int row)
+void MapDocument::brush(int column, int row) { stroke(column, row, Wall); }
+
+void MapDocument::erase(int column, int row) { stroke(column, row, Open); }
+
+void MapDocument::stroke(int column, int row, std::int16_t passable)
 {
     // The 2 x 2 brush; while the button is held the pointer may leave the picture, so each square
     // that is not on the map is skipped on its own.
     const std::array<QPoint, 4> squares{
         QPoint{column, row}, {column + 1, row}, {column, row + 1}, {column + 1, row + 1}};
+    // The eraser leaves the border: the map's frame, as the blank map has it.
+    const auto changes = [passable](const QPoint& square) {
+        return passable == Wall ? onMap(square.x(), square.y())
+                                : square.x() > 0 && square.x() < Routeseer::GridLast && square.y() > 0 &&
+                                      square.y() < Routeseer::GridLast;
+    };
     walls.strokeWillDraw();
     for (const QPoint& square : squares)
-        if (onMap(square.x(), square.y()))
-            MapGrid(square.x(), square.y()).passable = Wall;
-    for (const QPoint& square : squares)
-        if (onMap(square.x(), square.y()))
+        if (changes(square))
+            MapGrid(square.x(), square.y()).passable = passable;
+    for (const QPoint& square : squares) {
+        if (!changes(square))
+            continue;
+        const auto isEnd = [&square](const Routeseer::PathStep& end) {
+            return end.x == square.x() && end.y == square.y();
+        };
+        if (passable == Wall)
             CellPainters::colorsquaregreen(drawing, cellCorner(square.x()), cellCorner(square.y()));
+        // An erased start or finish keeps its yellow.
+        else if (marked && (isEnd(marked->start) || isEnd(marked->finish)))
+            CellPainters::colorsquareyellow(drawing, cellCorner(square.x()), cellCorner(square.y()));
+        else
+            CellPainters::colorsquareclear(drawing, cellCorner(square.x()), cellCorner(square.y()));
+    }
     emit wallsChanged();
 }
 

@@ -39,4 +39,9 @@ void colorsquareyellow(MapPicture& picture, std::int16_t X, std::int16_t Y)
     paintInside(picture, X, Y, MapView::MarkerColour, MapPicture::Look::Marker);
 }
 
+void colorsquareclear(MapPicture& picture, std::int16_t X, std::int16_t Y)
+{
+    paintInside(picture, X, Y, MapView::Background, MapPicture::Look::Background);
+}
+
 } // namespace CellPainters

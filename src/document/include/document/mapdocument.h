@@ -35,6 +35,8 @@ class MapDocument : public QObject {
     // Wall changes, each one change to undo. A stroke of brush steps is one change, closed by
     // endStroke() or by any other change or an undo, whichever comes first.
     void brush(int column, int row);
+    // The same brush opening squares: the lesson view's right button.
+    void erase(int column, int row);
     void endStroke();
     void noise();
     void blocks();
@@ -88,6 +90,7 @@ class MapDocument : public QObject {
     void stepped(const ResultPainter::Step& step);
 
   private:
+    void stroke(int column, int row, std::int16_t passable);
     // Runs `edit` as one change of the walls, recorded for undo, and announces it.
     void change(const std::function<void()>& edit);
 

@@ -18,5 +18,7 @@ void colorsquare(MapPicture& picture, std::int16_t X, std::int16_t Y, std::int16
 void colorsquaregreen(MapPicture& picture, std::int16_t X, std::int16_t Y);
 void colorsquareblue(MapPicture& picture, std::int16_t X, std::int16_t Y);
 void colorsquareyellow(MapPicture& picture, std::int16_t X, std::int16_t Y);
+// A square back to the background, as the lesson view's eraser leaves it.
+void colorsquareclear(MapPicture& picture, std::int16_t X, std::int16_t Y);
 
 } // namespace CellPainters
