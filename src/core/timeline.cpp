@@ -18,7 +18,8 @@ constexpr float RingTolerance = 1e-3f;
 Timeline::Timeline(std::shared_ptr<const Exploration> record, bool rings)
     : exploration(std::move(record)), byRings(rings)
 {
-    const auto squares = static_cast<std::size_t>(exploration->width) * static_cast<std::size_t>(exploration->height);
+    const auto squares =
+        static_cast<std::size_t>(exploration->width) * static_cast<std::size_t>(exploration->height);
     states.assign(squares, State::Unreached);
     parents.assign(squares, NoSquare);
     since.assign(squares, 0);
@@ -106,7 +107,8 @@ void Timeline::seek(int position)
 
 std::int64_t Timeline::ringOf(int position) const
 {
-    const Exploration::Step& expanded = exploration->steps[stepsBefore[static_cast<std::size_t>(position - 1)]];
+    const Exploration::Step& expanded =
+        exploration->steps[stepsBefore[static_cast<std::size_t>(position - 1)]];
     const auto whole = static_cast<std::int64_t>(std::floor(expanded.cost + RingTolerance));
     return (static_cast<std::int64_t>(expanded.side) << 40) + whole;
 }
@@ -171,7 +173,8 @@ std::vector<SquareNumber> Timeline::frontierFirst(std::size_t count, Order order
         return a < b;
     };
     const std::size_t kept = std::min(count, frontier.size());
-    std::partial_sort(frontier.begin(), frontier.begin() + static_cast<std::ptrdiff_t>(kept), frontier.end(), first);
+    std::partial_sort(frontier.begin(), frontier.begin() + static_cast<std::ptrdiff_t>(kept), frontier.end(),
+                      first);
     frontier.resize(kept);
     return frontier;
 }

@@ -184,7 +184,8 @@ INSTANTIATE_TEST_SUITE_P(
                     Case{Method::Bidirectional, Moves::Window, true, Timeline::Order::Oldest, false},
                     Case{Method::Jps, Moves::Octile, false, Timeline::Order::Priority}),
     [](const testing::TestParamInfo<Case>& info) {
-        return std::string(Searches::nameOf(info.param.method)) + "_" + std::string(Searches::nameOf(info.param.moves));
+        return std::string(Searches::nameOf(info.param.method)) + "_" +
+               std::string(Searches::nameOf(info.param.moves));
     });
 
 } // namespace
