@@ -5,11 +5,14 @@
 #include <QLabel>
 #include <QScreen>
 #include <QShortcut>
+#include <QStackedWidget>
 #include <QVBoxLayout>
 
+#include "app/comparisonview.h"
 #include "app/distancelegend.h"
 #include "app/form1.h"
 #include "app/lessonpicture.h"
+#include "app/mapmouse.h"
 #include "document/mapdocument.h"
 #include "search/exploration.h"
 
@@ -20,7 +23,8 @@ constexpr int StatusMilliseconds = 150;
 
 } // namespace
 
-LessonView::LessonView(Form1& window) : QWidget(&window, Qt::Window), document(window.document())
+LessonView::LessonView(Form1& window)
+    : QWidget(&window, Qt::Window), form(window), document(window.document())
 {
     setObjectName(QStringLiteral("lessonView"));
     setWindowTitle(QStringLiteral("Lesson view - routeseer"));
@@ -30,10 +34,24 @@ LessonView::LessonView(Form1& window) : QWidget(&window, Qt::Window), document(w
     statusLine->setWordWrap(true);
     legend = new DistanceLegend;
     legend->hide();
-    auto* layout = new QVBoxLayout(this);
+    auto* live = new QWidget;
+    auto* layout = new QVBoxLayout(live);
+    layout->setContentsMargins({});
     layout->addWidget(map, 1);
     layout->addWidget(legend);
     layout->addWidget(statusLine);
+    pages = new QStackedWidget;
+    pages->addWidget(live);
+    (new QVBoxLayout(this))->addWidget(pages);
+    new MapMouse(window, *map, [this](QPoint point) -> std::optional<QPoint> {
+        const QPoint inside = point - map->mapArea().topLeft();
+        if (inside.x() < 0 || inside.y() < 0)
+            return std::nullopt;
+        const QPoint square(inside.x() / map->squareSize(), inside.y() / map->squareSize());
+        if (square.x() > Routeseer::GridLast || square.y() > Routeseer::GridLast)
+            return std::nullopt;
+        return square;
+    });
 
     createKeys(window);
     connect(&document, &MapDocument::stepped, this, &LessonView::stepped);
@@ -54,11 +72,75 @@ LessonView::LessonView(Form1& window) : QWidget(&window, Qt::Window), document(w
 
 void LessonView::createKeys(Form1& window)
 {
-    const QKeySequence fullScreen(Qt::Key_F11), escape(Qt::Key_Escape), shades(Qt::Key_D);
-    window.addWindowKeys(this, {escape});
-    connect(new QShortcut(fullScreen, this), &QShortcut::activated, this, &LessonView::toggleFullScreen);
-    connect(new QShortcut(escape, this), &QShortcut::activated, this, &LessonView::escape);
-    connect(new QShortcut(shades, this), &QShortcut::activated, this, &LessonView::toggleDistanceShades);
+    // The window's keys that mean more here: on the comparison they drive its replay.
+    const QKeySequence space(Qt::Key_Space), right(Qt::Key_Right), escapeKey(Qt::Key_Escape),
+        copy(Qt::CTRL | Qt::Key_C);
+    window.addWindowKeys(this, {escapeKey, space, right, copy});
+    const auto key = [this](const QList<QKeySequence>& keys, auto onMap, auto onComparison) {
+        auto* shortcut = new QShortcut(this);
+        shortcut->setKeys(keys);
+        connect(shortcut, &QShortcut::activated, this, [this, onMap, onComparison] {
+            if (comparing())
+                onComparison(*comparison);
+            else
+                onMap();
+        });
+    };
+    const auto nothing = [] {};
+    const auto none = [](ComparisonView&) {};
+    key(
+        {QKeySequence(Qt::Key_F11)}, [this] { toggleFullScreen(); },
+        [this](ComparisonView&) { toggleFullScreen(); });
+    key(
+        {escapeKey}, [this] { escape(); }, [this](ComparisonView&) { escape(); });
+    key(
+        {QKeySequence(Qt::Key_D)}, [this] { toggleDistanceShades(); }, none);
+    key(
+        {QKeySequence(Qt::Key_C)}, [this] { showComparison(true); },
+        [this](ComparisonView&) { showComparison(false); });
+    key(
+        {QKeySequence(Qt::Key_G)}, [&window] { window.Command1_Click(); },
+        [](ComparisonView& view) { view.searchAgain(); });
+    key(
+        {space},
+        [this] {
+            if (document.animations().running())
+                form.pauseAnimation();
+        },
+        [](ComparisonView& view) { view.togglePlaying(); });
+    key(
+        {right},
+        [this] {
+            if (document.animations().paused())
+                form.stepAnimation();
+        },
+        [](ComparisonView& view) { view.stepBy(1); });
+    key(
+        {copy}, [this] { form.copyPicture(); }, [](ComparisonView& view) { view.copyFigures(); });
+    key({QKeySequence(Qt::Key_Left)}, nothing, [](ComparisonView& view) { view.stepBy(-1); });
+    key({QKeySequence(Qt::Key_PageDown)}, nothing, [](ComparisonView& view) { view.ringForward(); });
+    key({QKeySequence(Qt::Key_PageUp)}, nothing, [](ComparisonView& view) { view.ringBack(); });
+    key({QKeySequence(Qt::Key_Home)}, nothing, [](ComparisonView& view) { view.toStart(); });
+    key({QKeySequence(Qt::Key_End)}, nothing, [](ComparisonView& view) { view.toEnd(); });
+    key({QKeySequence(Qt::Key_Plus), QKeySequence(Qt::Key_Equal)}, nothing,
+        [](ComparisonView& view) { view.faster(); });
+    key({QKeySequence(Qt::Key_Minus)}, nothing, [](ComparisonView& view) { view.slower(); });
+    key({QKeySequence(Qt::Key_A)}, nothing, [](ComparisonView& view) { view.toggleArrows(); });
+    for (int pane = 0; pane < ComparisonView::Panes; ++pane)
+        key({QKeySequence(Qt::Key_1 + pane)}, nothing, [pane](ComparisonView& view) { view.select(pane); });
+}
+
+bool LessonView::comparing() const { return comparison && pages->currentWidget() == comparison; }
+
+void LessonView::showComparison(bool on)
+{
+    if (on && !comparison) {
+        comparison = new ComparisonView(form);
+        pages->addWidget(comparison);
+    }
+    pages->setCurrentIndex(on ? 1 : 0);
+    if (!on && comparison && comparison->playing())
+        comparison->togglePlaying();
 }
 
 void LessonView::toggleFullScreen()
