@@ -6,6 +6,6 @@ install_missing \
   cmake ninja-build g++ pkg-config \
   qt6-base-dev libgl-dev \
   libgtest-dev googletest libbenchmark-dev libboost-graph-dev \
-  xvfb xauth x11-utils imagemagick xdotool openbox desktop-file-utils procps \
-  dpkg-dev fakeroot lintian appstream \
+  xvfb xauth x11-utils imagemagick xdotool xclip openbox desktop-file-utils procps \
+  dpkg-dev fakeroot lintian appstream python3 \
   fonts-dejavu-core fonts-dejavu-extra
