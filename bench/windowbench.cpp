@@ -6,14 +6,19 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
+#include <QScreen>
 #include <QShortcut>
 #include <cstdio>
 #include <cstdlib>
 #include <utility>
 
 #include "app/appearance.h"
+#include "app/comparepane.h"
+#include "app/comparisonview.h"
 #include "app/form1.h"
+#include "app/lessonview.h"
 #include "platform/platform.h"
 
 namespace {
@@ -85,6 +90,61 @@ void timeCleanRedraw(benchmark::State& state, Form1& window, bool shown)
     }
 }
 
+// The comparison full screen with four searches: the flood, A*, Dijkstra and greedy best-first.
+ComparisonView& showComparison(Form1& window)
+{
+    showLessonView(window, LessonShown::FullScreen);
+    auto* lesson = window.findChild<LessonView*>();
+    // Without a window manager full screen is only asked for: the whole screen, to be sure.
+    lesson->setGeometry(lesson->screen()->geometry());
+    lesson->showComparison(true);
+    ComparisonView& view = *lesson->comparisonView();
+    const char* chosen[] = {"astar", "dijkstra", "greedy"};
+    for (int pane = 1; pane < ComparisonView::Panes; ++pane) {
+        QComboBox& chooser = view.chooser(pane);
+        chooser.setCurrentIndex(chooser.findText(QString::fromLatin1(chosen[pane - 1]), Qt::MatchStartsWith));
+    }
+    for (int pass = 0; pass < 20; ++pass)
+        Platform::processEvents();
+    if (view.pane(3).timeline() == nullptr || view.longest() < 2000)
+        abortSetUp("the comparison shows no four searches");
+    return view;
+}
+
+// A frame of the replay at one expansion per millisecond per pane: 16 expansions on, painted.
+void timeCompareFrame(benchmark::State& state, ComparisonView& view)
+{
+    view.toStart();
+    for (auto _ : state) {
+        if (view.position() >= view.longest()) {
+            state.PauseTiming();
+            view.toStart();
+            Platform::processEvents();
+            state.ResumeTiming();
+        }
+        view.stepBy(16);
+        Platform::processEvents();
+    }
+    state.counters["width"] = view.width();
+    state.counters["height"] = view.height();
+}
+
+// 1,000 expansions back at once, from the end or wherever it stands, painted.
+void timeStepBack(benchmark::State& state, ComparisonView& view)
+{
+    view.toEnd();
+    for (auto _ : state) {
+        if (view.position() < 1000) {
+            state.PauseTiming();
+            view.toEnd();
+            Platform::processEvents();
+            state.ResumeTiming();
+        }
+        view.stepBy(-1000);
+        Platform::processEvents();
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -119,6 +179,16 @@ int main(int argc, char** argv)
         ->UseRealTime();
     benchmark::RegisterBenchmark("BM_cleanRedraw/allWalls/shown",
                                  [&window](benchmark::State& state) { timeCleanRedraw(state, window, true); })
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime();
+    benchmark::RegisterBenchmark(
+        "BM_compare/fourPanes/fullScreen/frameOf16",
+        [&window](benchmark::State& state) { timeCompareFrame(state, showComparison(window)); })
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime();
+    benchmark::RegisterBenchmark(
+        "BM_compare/fourPanes/fullScreen/back1000",
+        [&window](benchmark::State& state) { timeStepBack(state, showComparison(window)); })
         ->Unit(benchmark::kMillisecond)
         ->UseRealTime();
     benchmark::RunSpecifiedBenchmarks();
