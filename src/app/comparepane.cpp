@@ -31,8 +31,8 @@ ComparePane::ComparePane(QWidget* parent) : QWidget(parent)
     setMinimumSize(2 * Routeseer::GridSide, 2 * Routeseer::GridSide);
 }
 
-void ComparePane::showSearch(const QString& title, std::shared_ptr<Timeline> timeline,
-                             std::vector<bool> open, const QString& why)
+void ComparePane::showSearch(const QString& title, std::shared_ptr<Timeline> timeline, std::vector<bool> open,
+                             const QString& why)
 {
     heading = title;
     refused = why;
@@ -253,9 +253,11 @@ void ComparePane::paintRoute(QPainter& painter) const
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     // An edge of white keeps the line apart from every shade under it.
-    painter.setPen(QPen(QColor::fromRgb(SearchShades::Open), width + 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setPen(
+        QPen(QColor::fromRgb(SearchShades::Open), width + 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.drawPolyline(line);
-    painter.setPen(QPen(QColor::fromRgb(SearchShades::Route), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setPen(
+        QPen(QColor::fromRgb(SearchShades::Route), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.drawPolyline(line);
     painter.restore();
 }
@@ -273,8 +275,8 @@ void ComparePane::paintEnds(QPainter& painter) const
     letters.setPixelSize(std::max(10, std::min(font().pixelSize(), square * 4)));
     const double side = std::max(square * 2.0, 9.0);
     const double letterSize = QFontMetrics(letters).height();
-    for (const auto& [number, round, letter] :
-         {std::tuple{record.start, true, QStringLiteral("S")}, std::tuple{record.finish, false, QStringLiteral("F")}}) {
+    for (const auto& [number, round, letter] : {std::tuple{record.start, true, QStringLiteral("S")},
+                                                std::tuple{record.finish, false, QStringLiteral("F")}}) {
         if (number == NoSquare || number >= static_cast<SquareNumber>(columns * rows))
             continue;
         QRectF frame(QPointF(), QSizeF(side, side));
@@ -303,8 +305,9 @@ QString ComparePane::figures() const
     if (!replay)
         return {};
     const auto number = [](std::int64_t value) { return groupedNumber(value); };
-    QString line = QStringLiteral("expanded %1 \u00b7 frontier %2 \u00b7 reached %3")
-                       .arg(number(replay->position()), number(replay->frontierSize()), number(replay->reached()));
+    QString line =
+        QStringLiteral("expanded %1 \u00b7 frontier %2 \u00b7 reached %3")
+            .arg(number(replay->position()), number(replay->frontierSize()), number(replay->reached()));
     if (replay->atEnd()) {
         if (figuresAtEnd.found)
             return line + QStringLiteral(" \u00b7 route %1 steps, cost %2")

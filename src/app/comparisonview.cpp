@@ -95,14 +95,18 @@ ComparisonView::ComparisonView(Form1& shown, QWidget* parent) : QWidget(parent),
         auto* chooser = new QComboBox;
         chooser->setObjectName(QStringLiteral("search%1").arg(index + 1));
         chooser->setFocusPolicy(Qt::ClickFocus);
+        // The row of choosers fits a small projector's width too.
+        chooser->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        chooser->setMinimumContentsLength(10);
         if (index == 0)
             chooser->addItem(QStringLiteral("the window's flood"), WindowFlood);
         else
             chooser->addItem(QStringLiteral("none"), NoSearch);
         for (std::size_t method = 0; method < Searches::AllMethods.size(); ++method)
-            chooser->addItem(QStringLiteral("%1 \u00b7 %2")
-                                 .arg(textOf(Searches::AllMethods[method]), longNameOf(Searches::AllMethods[method])),
-                             int(method));
+            chooser->addItem(
+                QStringLiteral("%1 \u00b7 %2")
+                    .arg(textOf(Searches::AllMethods[method]), longNameOf(Searches::AllMethods[method])),
+                int(method));
         choosers[index] = chooser;
         choices->addWidget(new QLabel(QStringLiteral("%1:").arg(index + 1)));
         choices->addWidget(chooser, 1);
@@ -120,9 +124,8 @@ ComparisonView::ComparisonView(Form1& shown, QWidget* parent) : QWidget(parent),
     for (int index = 0; index < Panes; ++index) {
         panes[index] = new ComparePane;
         panes[index]->setObjectName(QStringLiteral("comparePane%1").arg(index + 1));
-        auto* mouse = new MapMouse(window, *panes[index], [pane = panes[index]](QPoint point) {
-            return pane->squareAt(point);
-        });
+        auto* mouse = new MapMouse(window, *panes[index],
+                                   [pane = panes[index]](QPoint point) { return pane->squareAt(point); });
         connect(mouse, &MapMouse::endsMoved, this, &ComparisonView::searchAgain);
     }
 
@@ -162,10 +165,11 @@ ComparisonView::ComparisonView(Form1& shown, QWidget* parent) : QWidget(parent),
     connect(slider, &QSlider::valueChanged, this, &ComparisonView::seek);
     statusLine = new QLabel;
     statusLine->setObjectName(QStringLiteral("compareStatus"));
-    auto* keys = new QLabel(QStringLiteral(
-        "Space play or pause \u00b7 \u2190 \u2192 one expansion \u00b7 PgUp PgDn one ring \u00b7 Home End \u00b7 "
-        "+ \u2212 speed \u00b7 A arrows to parents \u00b7 1\u20134 pane \u00b7 G search again \u00b7 Ctrl+C figures "
-        "\u00b7 C the map"));
+    auto* keys = new QLabel(QStringLiteral("Space play or pause \u00b7 \u2190 \u2192 one expansion \u00b7 "
+                                           "PgUp PgDn one ring \u00b7 Home End \u00b7 "
+                                           "+ \u2212 speed \u00b7 A arrows to parents \u00b7 1\u20134 pane "
+                                           "\u00b7 G search again \u00b7 Ctrl+C figures "
+                                           "\u00b7 C the map"));
     keys->setObjectName(QStringLiteral("compareKeys"));
     keys->setWordWrap(true);
 
@@ -214,9 +218,10 @@ void ComparisonView::searchAgain()
         search.method = flood ? Method::Bfs : Searches::AllMethods[std::size_t(chosen)];
         search.moves = flood ? Moves::Window : rule;
         search.order = orderOf(*search.method);
-        const QString title = flood ? QStringLiteral("the window's flood (bfs, window moves)")
-                                    : QStringLiteral("%1 (%2, %3 moves)")
-                                          .arg(longNameOf(*search.method), textOf(*search.method), textOf(rule));
+        const QString title =
+            flood ? QStringLiteral("the window's flood (bfs, window moves)")
+                  : QStringLiteral("%1 (%2, %3 moves)")
+                        .arg(longNameOf(*search.method), textOf(*search.method), textOf(rule));
         if (const std::string refused = Searches::refusal(*search.method, search.moves); !refused.empty()) {
             panes[index]->showSearch(title, nullptr, open, QString::fromStdString(refused));
             continue;
@@ -245,8 +250,9 @@ void ComparisonView::resizeEvent(QResizeEvent* event)
     text.setPixelSize(std::clamp(height() / 56, 12, 22));
     if (text != font())
         setFont(text);
-    // The panel keeps to a quarter of the width; its pseudocode gets smaller rather than cut.
-    const int panelWidth = width() / 4;
+    // The panel keeps to a quarter of the width, a third on a small screen; its pseudocode gets
+    // smaller rather than cut.
+    const int panelWidth = std::max(width() / 4, std::min(360, width() / 3));
     side->setFixedWidth(panelWidth);
     QFont lines = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     lines.setPixelSize(text.pixelSize());
@@ -411,17 +417,23 @@ void ComparisonView::showPanel()
     } else {
         const QStringList lines = Pseudocode::linesOf(*searches[selected].method);
         const int current = Pseudocode::lineAt(timeline->moment());
-        QString html = QStringLiteral("<b>%1</b><pre style=\"font-size:%2px\">").arg(pane->title().toHtmlEscaped()).arg(code->font().pixelSize());
+        QString html = QStringLiteral("<b>%1</b><pre style=\"font-size:%2px\">")
+                           .arg(pane->title().toHtmlEscaped())
+                           .arg(code->font().pixelSize());
         for (int line = 0; line < lines.size(); ++line) {
             const QString text = lines[line].toHtmlEscaped();
-            html += line == current
-                        ? QStringLiteral("<span style=\"background-color:#6a1b9a; color:#ffffff\">%1</span>\n").arg(text)
-                        : text + QLatin1Char('\n');
+            html +=
+                line == current
+                    ? QStringLiteral("<span style=\"background-color:#6a1b9a; color:#ffffff\">%1</span>\n")
+                          .arg(text)
+                    : text + QLatin1Char('\n');
         }
         code->setText(html + QStringLiteral("</pre>"));
         const Routeseer::Exploration& record = timeline->record();
-        QStringList listed{QStringLiteral("Frontier, next out first (%1 squares):").arg(timeline->frontierSize())};
-        for (const Routeseer::SquareNumber square : timeline->frontierFirst(FrontierShown, searches[selected].order))
+        QStringList listed{
+            QStringLiteral("Frontier, next out first (%1 squares):").arg(timeline->frontierSize())};
+        for (const Routeseer::SquareNumber square :
+             timeline->frontierFirst(FrontierShown, searches[selected].order))
             listed << QStringLiteral("  %1  cost %2  from %3")
                           .arg(squareText(record, square))
                           .arg(static_cast<double>(timeline->cost(square)), 0, 'f', 1)
@@ -472,7 +484,8 @@ void ComparisonView::fillTable()
 
 QString ComparisonView::figuresTable() const
 {
-    QString text = QStringLiteral("pane\tsearch\tmoves\texpanded\tdiscovered\tlargest frontier\troute steps\tcost\n");
+    QString text =
+        QStringLiteral("pane\tsearch\tmoves\texpanded\tdiscovered\tlargest frontier\troute steps\tcost\n");
     for (int index = 0; index < Panes; ++index) {
         const Search& search = searches[index];
         if (!search.method)

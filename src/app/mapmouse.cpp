@@ -9,7 +9,10 @@
 
 namespace {
 
-bool isEnd(const Routeseer::PathStep& end, QPoint square) { return end.x == square.x() && end.y == square.y(); }
+bool isEnd(const Routeseer::PathStep& end, QPoint square)
+{
+    return end.x == square.x() && end.y == square.y();
+}
 
 } // namespace
 
@@ -104,7 +107,8 @@ void MapMouse::moveEnd(QPoint square)
     // The bars follow, without their own way of moving an end: a reload of the default map.
     for (const auto& [bar, value] :
          {std::pair{window.HScroll1, window.startpoint.x}, std::pair{window.HScroll2, window.startpoint.y},
-          std::pair{window.VScroll2, window.finishpoint.x}, std::pair{window.VScroll1, window.finishpoint.y}}) {
+          std::pair{window.VScroll2, window.finishpoint.x},
+          std::pair{window.VScroll1, window.finishpoint.y}}) {
         const QSignalBlocker quiet(bar);
         bar->setValue(value);
     }

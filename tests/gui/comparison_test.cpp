@@ -36,8 +36,8 @@ void drag(ComparePane& pane, Qt::MouseButton button, QPoint from, QPoint to)
     const int steps = std::max(std::abs(to.x() - from.x()), std::abs(to.y() - from.y()));
     for (int step = 1; step <= steps; ++step) {
         const QPoint square = from + (to - from) * step / steps;
-        QMouseEvent moved(QEvent::MouseMove, pointOver(pane, square), pane.mapToGlobal(pointOver(pane, square)),
-                          Qt::NoButton, button, Qt::NoModifier);
+        QMouseEvent moved(QEvent::MouseMove, pointOver(pane, square),
+                          pane.mapToGlobal(pointOver(pane, square)), Qt::NoButton, button, Qt::NoModifier);
         QApplication::sendEvent(&pane, &moved);
     }
     QTest::mouseRelease(&pane, button, Qt::NoModifier, pointOver(pane, to));
@@ -86,11 +86,12 @@ class ComparisonTest : public QObject {
         QTest::keyClick(lesson, Qt::Key_PageDown);
         QTest::keyClick(lesson, Qt::Key_PageDown);
         const int twoRings = compare.position();
-        QCOMPARE(compare.pane(0).timeline()->record().steps[0].square, compare.pane(0).timeline()->record().start);
+        QCOMPARE(compare.pane(0).timeline()->record().steps[0].square,
+                 compare.pane(0).timeline()->record().start);
         const std::vector<Press> presses{{Qt::Key_Right, twoRings + 1}, {Qt::Key_Left, twoRings},
                                          {Qt::Key_PageUp, 1},           {Qt::Key_PageUp, 0},
-                                         {Qt::Key_End, longest},
-                                         {Qt::Key_Home, 0},             {Qt::Key_PageDown, -1}};
+                                         {Qt::Key_End, longest},        {Qt::Key_Home, 0},
+                                         {Qt::Key_PageDown, -1}};
         for (const Press& press : presses) {
             const int ring = compare.pane(0).timeline()->nextStop();
             QTest::keyClick(lesson, press.key);
@@ -117,8 +118,8 @@ class ComparisonTest : public QObject {
         const QImage steppedBack = firstPane().rendered();
         ComparePane fresh;
         fresh.resize(firstPane().size());
-        auto replay = std::make_shared<Timeline>(
-            std::make_shared<Exploration>(firstPane().timeline()->record()), true);
+        auto replay =
+            std::make_shared<Timeline>(std::make_shared<Exploration>(firstPane().timeline()->record()), true);
         replay->seek(moment);
         std::vector<bool> open(GridSide * GridSide);
         for (int y = 0; y < GridSide; ++y)
@@ -136,7 +137,8 @@ class ComparisonTest : public QObject {
             QCOMPARE(cells[3].toLongLong(), figures.expanded);
             QCOMPARE(cells[5].toLongLong(), figures.largestFrontier);
             QCOMPARE(cells[6].toLongLong(), figures.routeSteps);
-            QVERIFY2(compare.pane(index).figures().contains(QStringLiteral("route %1 steps").arg(figures.routeSteps)),
+            QVERIFY2(compare.pane(index).figures().contains(
+                         QStringLiteral("route %1 steps").arg(figures.routeSteps)),
                      qPrintable(compare.pane(index).figures()));
         }
         QCOMPARE(rows[1].section(QLatin1Char('\t'), 6, 6), QStringLiteral("82"));
@@ -151,12 +153,14 @@ class ComparisonTest : public QObject {
         QCOMPARE(window->document().history().count(), changesBefore + 1);
         for (int y = 10; y <= 40; ++y)
             QVERIFY2(MapGrid(20, y).passable == Wall, qPrintable(QStringLiteral("(20, %1)").arg(y)));
-        QCOMPARE(pane.timeline()->state(pane.timeline()->record().numberOf(20, 25)), Timeline::State::Unreached);
+        QCOMPARE(pane.timeline()->state(pane.timeline()->record().numberOf(20, 25)),
+                 Timeline::State::Unreached);
         // Erased with the right button: another step, the border left as it is.
         drag(pane, Qt::RightButton, {20, 20}, {20, 30});
         QCOMPARE(window->document().history().count(), changesBefore + 2);
         // The brush is two squares wide and high.
-        QVERIFY(MapGrid(20, 19).passable == Wall && MapGrid(20, 25).passable == Open && MapGrid(20, 32).passable == Wall);
+        QVERIFY(MapGrid(20, 19).passable == Wall && MapGrid(20, 25).passable == Open &&
+                MapGrid(20, 32).passable == Wall);
         drag(pane, Qt::RightButton, {0, 50}, {1, 50});
         QVERIFY(MapGrid(0, 50).passable == Wall);
 
