@@ -2,14 +2,16 @@
 # Makes docs/screenshot.png, the README's picture: the real program on a private X server, with
 # "Show distance rings" ticked by a click on its box and "Pathfind!" clicked, cropped to the window
 # once the rings and the route are painted. With "lesson", docs/lesson-view.png instead: the lesson
-# view full screen at 1920 x 1080 in the middle of a "Very Slow" animation, rings by distance.
-#   scripts/screenshot.sh [lesson] [PROGRAM]
+# view full screen at 1920 x 1080 in the middle of a "Very Slow" animation, rings by distance. With
+# "compare", docs/comparison.png: the view's comparison of four searches at 1920 x 1080, forty
+# rings into the window's flood.
+#   scripts/screenshot.sh [lesson|compare] [PROGRAM]
 # Without PROGRAM it builds the program in build/ (ROUTESEER_BUILD_DIR picks another folder).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 lesson=
-if [[ ${1:-} == lesson ]]; then
-  lesson=yes
+if [[ ${1:-} == lesson || ${1:-} == compare ]]; then
+  lesson=$1
   shift
 fi
 program=${1:-}
@@ -70,8 +72,40 @@ shoot_lesson() {
   sleep "${LESSON_WAIT:-25}"
   import -window root -strip -define png:compression-level=9 "$output"
 }
-export -f shoot shoot_lesson
-if [[ -n $lesson ]]; then
+# The comparison: the flood and A* as it opens, Dijkstra and greedy best-first chosen in the third
+# and fourth choosers by a click on each and the first letters of the name.
+shoot_compare() {
+  local program=$1 work=$2 output=$3 view
+  source tests/e2e/mapscreen.sh
+  openbox >/dev/null 2>&1 &
+  wait_until 20 eval "xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'" ||
+    { echo "the window manager did not start"; return 1; }
+  start_program "$program" "$work/program.log"
+  xdotool windowactivate --sync "$window" key F5
+  view=$(timeout 20 xdotool search --sync --onlyvisible --name '^Lesson view' | head -n 1) ||
+    { echo "F5 opened no lesson view"; return 1; }
+  xdotool windowactivate --sync "$view" key F11 c
+  sleep 2
+  read -r width < <(xdpyinfo | awk '/dimensions:/ { split($2, size, "x"); print size[1] }')
+  for pick in "0.57 dijkstra" "0.77 greedy"; do
+    read -r at name <<<"$pick"
+    xdotool mousemove "$(awk -v w="$width" -v at="$at" 'BEGIN { print int(w * at) }')" 34 click 1
+    sleep 0.5
+    xdotool type --delay 50 "$name"
+    xdotool key Return
+    sleep 0.5
+  done
+  xdotool mousemove 0 1079
+  for _ in $(seq 40); do xdotool key Next; done
+  sleep 1
+  import -window root -strip -define png:compression-level=9 "$output"
+}
+export -f shoot shoot_lesson shoot_compare
+if [[ $lesson == compare ]]; then
+  XVFB_SCREEN=${XVFB_SCREEN:-1920x1080x24} QT_QPA_PLATFORM=xcb timeout 300 tests/e2e/xvfb.sh \
+    bash -c 'shoot_compare "$@"' shoot "$program" "$work" docs/comparison.png
+  echo "docs/comparison.png: $(identify -format '%w x %h, %b' docs/comparison.png)"
+elif [[ -n $lesson ]]; then
   XVFB_SCREEN=${XVFB_SCREEN:-1920x1080x24} QT_QPA_PLATFORM=xcb timeout 300 tests/e2e/xvfb.sh \
     bash -c 'shoot_lesson "$@"' shoot "$program" "$work" docs/lesson-view.png
   echo "docs/lesson-view.png: $(identify -format '%w x %h, %b' docs/lesson-view.png)"
