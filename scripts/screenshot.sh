@@ -57,9 +57,7 @@ shoot_lesson() {
   local program=$1 work=$2 output=$3 view
   shot=$work/screen.png
   source tests/e2e/mapscreen.sh
-  openbox >/dev/null 2>&1 &
-  wait_until 20 eval "xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'" ||
-    { echo "the window manager did not start"; return 1; }
+  start_window_manager /dev/null || return 1
   start_program "$program" "$work/program.log"
   click_on Check3 # "Show distance rings"
   menu_item delay 3 # "Very Slow"
@@ -77,9 +75,7 @@ shoot_lesson() {
 shoot_compare() {
   local program=$1 work=$2 output=$3 view
   source tests/e2e/mapscreen.sh
-  openbox >/dev/null 2>&1 &
-  wait_until 20 eval "xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'" ||
-    { echo "the window manager did not start"; return 1; }
+  start_window_manager /dev/null || return 1
   start_program "$program" "$work/program.log"
   xdotool windowactivate --sync "$window" key F5
   view=$(timeout 20 xdotool search --sync --onlyvisible --name '^Lesson view' | head -n 1) ||

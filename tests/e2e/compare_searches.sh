@@ -8,11 +8,8 @@ set -euo pipefail
 out=$4
 mkdir -p "$out"
 shot="$out/compare-screen.png"
-openbox >"$out/openbox.log" 2>&1 &
-manager=$!
 source "$(dirname "$0")/mapscreen.sh"
-wait_until 20 eval "xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'" ||
-  fail "the window manager did not start: $(cat "$out/openbox.log")"
+start_window_manager "$out/openbox.log" || exit 1
 start_program "$1" "$out/compare.log"
 trap 'kill "$program_pid" "$manager" 2>/dev/null || true' EXIT
 

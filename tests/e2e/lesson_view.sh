@@ -7,12 +7,8 @@ set -euo pipefail
 out=$2
 mkdir -p "$out"
 shot="$out/lesson-screen.png"
-openbox >"$out/openbox.log" 2>&1 &
-manager=$!
 source "$(dirname "$0")/mapscreen.sh"
-# The program's window is managed from the start only once the window manager runs.
-wait_until 20 eval "xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'" ||
-  fail "the window manager did not start: $(cat "$out/openbox.log")"
+start_window_manager "$out/openbox.log" || exit 1
 start_program "$1" "$out/lesson.log"
 trap 'kill "$program_pid" "$manager" 2>/dev/null || true' EXIT
 read -r screen_width screen_height < <(xdpyinfo | awk '/dimensions:/ { split($2, size, "x"); print size[1], size[2] }')

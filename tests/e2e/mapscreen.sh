@@ -179,3 +179,12 @@ double_click_listed() {
   wait_until 10 chosen_rows || { echo "no entry of the load list is chosen; screenshot: $shot"; return 1; }
   xdotool mousemove $((list_left + 60)) $((list_top + (chosen[0] + chosen[-1]) / 2)) click --repeat 2 --delay 80 1
 }
+
+# start_window_manager LOG: starts openbox (its pid in `manager`) and waits until it manages the
+# screen, as a window opened after that is managed from the start.
+start_window_manager() {
+  openbox >"$1" 2>&1 &
+  manager=$!
+  wait_until 20 eval "xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'" ||
+    { echo "the window manager did not start: $(cat "$1")"; return 1; }
+}
