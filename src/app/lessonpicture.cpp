@@ -95,6 +95,7 @@ void LessonPicture::searched(const std::shared_ptr<const Routeseer::Exploration>
     for (const Routeseer::Exploration::Step& step : record->steps)
         if (step.event == Routeseer::Exploration::Event::Discovered && step.square < distances.size())
             distances[step.square] = static_cast<std::int16_t>(step.cost);
+    farthest = DistanceShades::farthest(*record);
 }
 
 void LessonPicture::painted(const QRect& squares)
@@ -141,7 +142,7 @@ void LessonPicture::renderSquare(int x, int y)
     if (hasInside && byDistance && document.picture().look(x, y) == MapPicture::Look::Ring) {
         const std::int16_t distance = distances[std::size_t(x + Routeseer::GridSide * y)];
         if (distance > 0)
-            inside = DistanceShades::shade(distance);
+            inside = DistanceShades::shade(distance, farthest);
     }
     // Written straight into the image: the animation renders a square at every step.
     uchar* const bits = scaled.bits();
