@@ -33,7 +33,10 @@ const QList<Job>& jobs()
         {"solve", {"MAP.map"}, {"from", "to", "json", "search", "moves"}, Jobs::solve},
         {"compare", {"MAP.map"}, {"from", "to", "json", "moves"}, Jobs::compare},
         {"scen", {"FILE.scen"}, {"map", "search", "json"}, Jobs::scen},
-        {"png", {"MAP.map", "OUT.png"}, {"from", "to", "rings", "route", "scale"}, Jobs::png},
+        {"png",
+         {"MAP.map", "OUT.png"},
+         {"from", "to", "rings", "route", "scale", "search", "moves", "shade", "marks"},
+         Jobs::png},
     };
     return all;
 }
@@ -95,12 +98,22 @@ void addOptions(QCommandLineParser& parser)
         {QStringLiteral("json"),
          QStringLiteral("Print the result as JSON (solve, compare, scen); solve's mapBytes is the map's "
                         "name with each byte outside printable ASCII, and %, as %XX.")},
-        {QStringLiteral("search"), QStringLiteral("The search (solve, scen)."), QStringLiteral("NAME")},
-        {QStringLiteral("moves"), QStringLiteral("The move rule (solve, compare)."), QStringLiteral("RULE")},
+        {QStringLiteral("search"), QStringLiteral("The search (solve, scen, png)."), QStringLiteral("NAME")},
+        {QStringLiteral("moves"), QStringLiteral("The move rule (solve, compare, png)."),
+         QStringLiteral("RULE")},
         {QStringLiteral("map"), QStringLiteral("The benchmark map of the scenario's queries (scen)."),
          QStringLiteral("FILE.map")},
         {QStringLiteral("rings"), QStringLiteral("Paint the distance rings (png).")},
         {QStringLiteral("route"), QStringLiteral("Paint the route (png).")},
+        {QStringLiteral("shade"),
+         QStringLiteral(
+             "distance: paint every square the search reached in the shade of its distance from "
+             "the start, dark violet near it to pale cream at the farthest, as the lesson view's D "
+             "does (png)."),
+         QStringLiteral("distance")},
+        {QStringLiteral("marks"),
+         QStringLiteral("Mark the start with a circle and an S and the finish with a square and an F, as "
+                        "the lesson view does (png).")},
         {QStringLiteral("scale"),
          QStringLiteral("Enlarge the picture N times, by whole pixels, N from 1 to %1 (png).")
              .arg(LargestScale),
@@ -190,6 +203,15 @@ bool readOptions(const QCommandLineParser& parser, Request* request, QString* pr
     request->json = parser.isSet(QStringLiteral("json"));
     request->rings = parser.isSet(QStringLiteral("rings"));
     request->route = parser.isSet(QStringLiteral("route"));
+    request->marks = parser.isSet(QStringLiteral("marks"));
+    if (parser.isSet(QStringLiteral("shade"))) {
+        if (parser.value(QStringLiteral("shade")) != QLatin1String("distance")) {
+            *problem = QStringLiteral("--shade %1: the one shade is distance")
+                           .arg(parser.value(QStringLiteral("shade")));
+            return false;
+        }
+        request->shadeByDistance = true;
+    }
     bool whole = false;
     request->scale = parser.value(QStringLiteral("scale")).toInt(&whole);
     if (!whole || request->scale < 1 || request->scale > LargestScale) {

@@ -61,6 +61,13 @@ QByteArray asJson(const CommandLine::Request& request, const Grid& grid, Method 
 
 } // namespace
 
+void tellNoRoute(const CommandLine::Request& request)
+{
+    Platform::showMessage("no route from " + std::to_string(request.from.x) + "," +
+                          std::to_string(request.from.y) + " to " + std::to_string(request.to.x) + "," +
+                          std::to_string(request.to.y));
+}
+
 int solveWithSearches(const CommandLine::Request& request)
 {
     const Method method = request.search.value_or(Method::Bfs);
@@ -73,9 +80,7 @@ int solveWithSearches(const CommandLine::Request& request)
     Searcher searcher(grid);
     const Outcome outcome = searcher.find(method, moves, squareOf(request.from), squareOf(request.to));
     if (!outcome.figures.found)
-        Platform::showMessage("no route from " + std::to_string(request.from.x) + "," +
-                              std::to_string(request.from.y) + " to " + std::to_string(request.to.x) + "," +
-                              std::to_string(request.to.y));
+        tellNoRoute(request);
     const int printed =
         ExitStatus::print(request.json ? asJson(request, grid, method, moves, outcome, searcher.route())
                                        : asText(grid, moves, outcome, searcher.route()));

@@ -23,15 +23,6 @@ namespace {
 // A ring square of the window is red of some strength: green and blue none.
 bool isRingColour(QRgb colour) { return qGreen(colour) == 0 && qBlue(colour) == 0; }
 
-// The farthest distance the last search reached, where the ramp of shades ends.
-int farthestDistance()
-{
-    int farthest = 0;
-    for (int i = 0; i < SquareCount; ++i)
-        farthest = std::max<int>(farthest, DistanceGrid(i % GridSide, i / GridSide));
-    return farthest;
-}
-
 // Where the lesson view's square (x, y) differs from the window's: its inside and its grid line,
 // each a whole block of the view's square size.
 QString firstDifference(const LessonPicture& view, const QImage& window, bool byDistance)
@@ -45,7 +36,7 @@ QString firstDifference(const LessonPicture& view, const QImage& window, bool by
     if (view.squareSize() != square)
         return QStringLiteral("%1 pixels a square, not %2").arg(view.squareSize()).arg(square);
     const QImage& scaled = view.scaledMap();
-    const int farthest = farthestDistance();
+    const int farthest = *std::max_element(&DistanceGrid(0, 0), &DistanceGrid(0, 0) + SquareCount);
     for (int y = 0; y < GridLast; ++y)
         for (int x = 0; x < GridLast; ++x) {
             QRgb inside = window.pixel(MapView::CellSize * x + 2, MapView::CellSize * y + 2);

@@ -1,16 +1,22 @@
 // The picture routeseer-map writes is the window's map picture after the same search with
 // "Clear paths and rings automatically" ticked, pixel for pixel, and at a scale every pixel is a
-// square of that many pixels.
+// square of that many pixels; asked for, the rings in the lesson view's shades of distance, the
+// route of another search, and the lesson view's marks of the start and the finish.
 #include <QCheckBox>
 #include <QImage>
+#include <QPainter>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "app/mapcanvas.h"
 #include "app/mapfileboxes.h"
+#include "document/mapdocument.h"
 #include "document/mapnames.h"
 #include "guitest.h"
+#include "picture/distanceshades.h"
+#include "picture/endmarks.h"
+#include "picture/mapgeometry.h"
 #include "storage/programfiles.h"
 
 using namespace Routeseer;
@@ -37,6 +43,19 @@ QString firstDifference(const QImage& picture, const QImage& window, int scale)
                     .arg(GuiTest::describe(drawn), GuiTest::describe(shown));
         }
     return {};
+}
+
+QString bundled(const char* map) { return MapNames::shown(ProgramFiles::path(map)); }
+
+// routeseer-map's exit status, its output in `out`.
+int routeseerMap(const QStringList& arguments, QByteArray* out = nullptr)
+{
+    QProcess process;
+    process.start(QStringLiteral(ROUTESEER_MAP), arguments);
+    const bool ended = process.waitForFinished(30000);
+    if (out)
+        *out = process.readAllStandardOutput();
+    return ended ? process.exitCode() : -1;
 }
 
 } // namespace
@@ -115,6 +134,60 @@ class MapPngTest : public QObject {
 
         const QString difference = firstDifference(QImage(png), window->Picture1->image(), scale);
         QVERIFY2(difference.isEmpty(), qPrintable(difference));
+    }
+
+    // The window's rings each in the shade of its distance, and the lesson view's marks around the
+    // ends, three times larger.
+    void shadesAndMarksAreTheLessonViews()
+    {
+        const QTemporaryDir scratch;
+        const QString png = scratch.filePath(QStringLiteral("shaded.png")), map = bundled("maze.map");
+        QCOMPARE(routeseerMap({"png", map, png, "--shade", "distance", "--route", "--marks", "--scale", "3"}),
+                 0);
+        GuiTest::ModalBoxes boxes;
+        const auto window = GuiTest::startProgram();
+        QVERIFY(MapFileBoxes::load(window->document(), map));
+        window->Check3->setChecked(true);
+        GuiTest::search(*window);
+        QImage expected = window->Picture1->image().convertToFormat(QImage::Format_RGB32);
+        QPainter painter(&expected);
+        const int farthest = *std::max_element(&DistanceGrid(0, 0), &DistanceGrid(0, 0) + SquareCount);
+        for (int y = 0; y < GridLast; ++y)
+            for (int x = 0; x < GridLast; ++x)
+                if (window->document().picture().look(x, y) == MapPicture::Look::Ring)
+                    painter.fillRect(5 * x + 1, 5 * y + 1, 4, 4,
+                                     QColor(DistanceShades::shade(DistanceGrid(x, y), farthest)));
+        painter.end();
+        expected = expected.scaled(expected.size() * 3);
+        painter.begin(&expected);
+        for (const auto& [at, end] : {std::pair{PathStep{5, 5}, EndMarks::End::Start},
+                                      std::pair{PathStep{87, 87}, EndMarks::End::Finish}}) {
+            const QImage mark = EndMarks::draw(end, 15);
+            painter.drawImage(EndMarks::corner(mark, QPoint(at.x * 15, at.y * 15), 15, 3), mark);
+        }
+        painter.end();
+        const QString difference = firstDifference(QImage(png), expected, 1);
+        QVERIFY2(difference.isEmpty(), qPrintable(difference));
+    }
+
+    // The route painted is the one solve prints for the same search and rule.
+    void routeIsTheChosenSearchesUnderItsRule()
+    {
+        const QTemporaryDir scratch;
+        const QString png = scratch.filePath(QStringLiteral("route.png")), map = bundled("rooms.map");
+        const QStringList chosen{"--search", "astar", "--moves", "octile"};
+        QByteArray solved;
+        QCOMPARE(routeseerMap(QStringList{"solve", map} + chosen, &solved), 0);
+        QCOMPARE(routeseerMap(QStringList{"png", map, png, "--route"} + chosen), 0);
+        const QImage picture(png);
+        QSet<QByteArray> painted{"5,5", "87,87"}; // the ends are yellow over the route
+        for (int y = 0; y < GridLast; ++y)
+            for (int x = 0; x < GridLast; ++x)
+                if (picture.pixel(5 * x + 2, 5 * y + 2) == MapView::RouteColour)
+                    painted << QByteArray::number(x) + ',' + QByteArray::number(y);
+        // The route's squares follow the squares reached, its length and its cost.
+        const QList<QByteArray> lines = solved.trimmed().split('\n');
+        QCOMPARE(painted, QSet<QByteArray>(lines.begin() + 3, lines.end()));
     }
 };
 

@@ -43,7 +43,6 @@ class LessonPicture : public QWidget {
     void searched(const std::shared_ptr<const Routeseer::Exploration>& record);
     void renderPainted();
     void paintMarks(QPainter& painter, const QRect& shown) const;
-    QImage drawMark(bool round, char letter) const;
 
     const MapDocument& document;
     QImage scaled;

@@ -24,10 +24,12 @@ struct Request {
     bool rings = false;
     bool route = false;
     int scale = 1;
-    bool benchmark = false;                 // make: TEXT is a benchmark map
-    BenchmarkMap::Corner at;                // make --benchmark: the benchmark square at (0, 0) here
-    std::optional<Searches::Method> search; // solve, scen: as given; each job has its own default
-    std::optional<Searches::Moves> moves;   // solve, compare
+    bool shadeByDistance = false; // png --shade distance: reached squares in the ramp of their distance
+    bool marks = false;           // png: the start and the finish marked as the lesson view marks them
+    bool benchmark = false;       // make: TEXT is a benchmark map
+    BenchmarkMap::Corner at;      // make --benchmark: the benchmark square at (0, 0) here
+    std::optional<Searches::Method> search; // solve, scen, png: as given; each job has its own default
+    std::optional<Searches::Moves> moves;   // solve, compare, png
     std::string map;                        // scen: the benchmark map its queries are on
 };
 

@@ -24,6 +24,8 @@ bool endsOpen(const CommandLine::Request& request);
 // The window's search on the loaded map: findpath from the request's start to its finish.
 // Returns whether it found a route; if not, the search's own message is on the error output.
 bool search(const CommandLine::Request& request);
+// Tells on the error output that a search of the searches library found no route.
+void tellNoRoute(const CommandLine::Request& request);
 // solve with a search of the searches library or a move rule other than the window's.
 int solveWithSearches(const CommandLine::Request& request);
 
