@@ -184,6 +184,8 @@ bool readOptions(const QCommandLineParser& parser, Request* request, QString* pr
     if (!readSquare(parser, QStringLiteral("from"), MapView::OpeningStart, &request->from, problem) ||
         !readSquare(parser, QStringLiteral("to"), MapView::OpeningFinish, &request->to, problem))
         return false;
+    request->fromGiven = parser.isSet(QStringLiteral("from"));
+    request->toGiven = parser.isSet(QStringLiteral("to"));
     request->benchmark = parser.isSet(QStringLiteral("benchmark"));
     if (parser.isSet(QStringLiteral("at")) && !request->benchmark) {
         *problem = QStringLiteral("--at goes with --benchmark");

@@ -113,9 +113,9 @@ QImage picture(const CommandLine::Request& request, const Exploration& record)
 
 } // namespace
 
-int png(const CommandLine::Request& request)
+int png(const CommandLine::Request& given)
 {
-    const std::string& target = request.files[1];
+    const std::string& target = given.files[1];
     const QByteArray format = PictureFile::formatOf(target);
     if (format.isEmpty())
         return ExitStatus::fail(
@@ -123,14 +123,16 @@ int png(const CommandLine::Request& request)
                            "the extensions are %2")
                 .arg(CommandLine::shown(target),
                      PictureFile::writableExtensions().join(QStringLiteral(", "))));
-    if (const std::string refused = Searches::refusal(request.search.value_or(Searches::Method::Bfs),
-                                                      request.moves.value_or(Searches::Moves::Window));
+    if (const std::string refused = Searches::refusal(given.search.value_or(Searches::Method::Bfs),
+                                                      given.moves.value_or(Searches::Moves::Window));
         !refused.empty())
         return ExitStatus::fail(QString::fromStdString(refused));
-    if (const QString over = OutputFile::overInput(request.files[0], target); !over.isEmpty())
+    if (const QString over = OutputFile::overInput(given.files[0], target); !over.isEmpty())
         return ExitStatus::fail(over);
-    if (!loadMapFile(request.files[0]) || !endsOpen(request))
+    const std::optional<CommandLine::Request> placed = loadMap(given);
+    if (!placed)
         return ExitStatus::BadInput;
+    const CommandLine::Request& request = *placed;
     bool found = false;
     const Exploration record = searched(request, &found);
     // Written whole or not at all, so a failed run leaves no broken picture behind.

@@ -68,14 +68,16 @@ void tellNoRoute(const CommandLine::Request& request)
                           std::to_string(request.to.y));
 }
 
-int solveWithSearches(const CommandLine::Request& request)
+int solveWithSearches(const CommandLine::Request& given)
 {
-    const Method method = request.search.value_or(Method::Bfs);
-    const Moves moves = request.moves.value_or(Moves::Window);
+    const Method method = given.search.value_or(Method::Bfs);
+    const Moves moves = given.moves.value_or(Moves::Window);
     if (const std::string refused = refusal(method, moves); !refused.empty())
         return ExitStatus::fail(QString::fromStdString(refused));
-    if (!loadMapFile(request.files[0]) || !endsOpen(request))
+    const std::optional<CommandLine::Request> placed = loadMap(given);
+    if (!placed)
         return ExitStatus::BadInput;
+    const CommandLine::Request& request = *placed;
     const Grid grid = Grid::fromWindowMap();
     Searcher searcher(grid);
     const Outcome outcome = searcher.find(method, moves, squareOf(request.from), squareOf(request.to));

@@ -123,12 +123,6 @@ const Row rows[] = {
      "bench.scen:2:1: the query is on a map of 9 x 6, but bench8.txt is 8 x 6"},
     {"JpsByTheWindowRule", {"solve", "blank.map", "--search", "jps"}, "jps moves by the octile rule only"},
     {"NoSuchSearch", {"solve", "blank.map", "--search", "fastest"}, "the searches are bfs, dfs"},
-    {"PictureOfJpsByTheWindowRule",
-     {"png", "blank.map", "o.png", "--search", "jps"},
-     "jps moves by the octile rule only"},
-    {"ShadeOtherThanDistance",
-     {"png", "blank.map", "o.png", "--shade", "cost"},
-     "--shade cost: the one shade is distance"},
 };
 
 void PrintTo(const Row& row, std::ostream* out) { *out << row.label; }

@@ -170,20 +170,28 @@ class MapPngTest : public QObject {
         QVERIFY2(difference.isEmpty(), qPrintable(difference));
     }
 
-    // The route painted is the one solve prints for the same search and rule.
-    void routeIsTheChosenSearchesUnderItsRule()
+    // The route painted is the one solve prints for the same search and rule, between the start and
+    // the finish a map's text marks.
+    void routeIsTheChosenSearchesBetweenTheTextsEnds()
     {
         const QTemporaryDir scratch;
-        const QString png = scratch.filePath(QStringLiteral("route.png")), map = bundled("rooms.map");
+        const QString map = scratch.filePath(QStringLiteral("room.txt")), png = scratch.filePath("room.png");
+        QList<QByteArray> rows(GridSide, QByteArray(GridSide, '.'));
+        rows[10][10] = 'S';
+        rows[13][20] = 'F';
+        QFile file(map);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(rows.join('\n')) > 0);
+        file.close();
         const QStringList chosen{"--search", "astar", "--moves", "octile"};
         QByteArray solved;
         QCOMPARE(routeseerMap(QStringList{"solve", map} + chosen, &solved), 0);
         QCOMPARE(routeseerMap(QStringList{"png", map, png, "--route"} + chosen), 0);
         const QImage picture(png);
-        QSet<QByteArray> painted{"5,5", "87,87"}; // the ends are yellow over the route
+        QSet<QByteArray> painted;
         for (int y = 0; y < GridLast; ++y)
             for (int x = 0; x < GridLast; ++x)
-                if (picture.pixel(5 * x + 2, 5 * y + 2) == MapView::RouteColour)
+                if (const QRgb inside = picture.pixel(5 * x + 2, 5 * y + 2);
+                    inside == MapView::RouteColour || inside == MapView::MarkerColour)
                     painted << QByteArray::number(x) + ',' + QByteArray::number(y);
         // The route's squares follow the squares reached, its length and its cost.
         const QList<QByteArray> lines = solved.trimmed().split('\n');

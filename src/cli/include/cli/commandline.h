@@ -20,6 +20,8 @@ struct Request {
     std::vector<std::string> files; // the job's files as given, bytes in any encoding, in usage order
     Routeseer::PathStep from;
     Routeseer::PathStep to;
+    bool fromGiven = false; // --from and --to given: they win over the ends a map's text marks
+    bool toGiven = false;
     bool json = false;
     bool rings = false;
     bool route = false;
