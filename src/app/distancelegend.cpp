@@ -5,6 +5,15 @@
 
 #include "picture/distanceshades.h"
 
+namespace {
+
+// Room between two labels, so that neighbouring numbers never read as one.
+constexpr int LabelGap = 8;
+// A short scale is drawn no wider than this a distance, so its steps do not look like bands.
+constexpr int WidestStep = 16;
+
+} // namespace
+
 DistanceLegend::DistanceLegend(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("distanceLegend"));
@@ -13,9 +22,7 @@ DistanceLegend::DistanceLegend(QWidget* parent) : QWidget(parent)
 
 void DistanceLegend::searched(const std::shared_ptr<const Routeseer::Exploration>& record)
 {
-    farthest = 0;
-    for (const Routeseer::Exploration::Step& step : record->steps)
-        farthest = std::max(farthest, static_cast<int>(step.cost));
+    farthest = DistanceShades::farthest(*record);
     update();
 }
 
@@ -27,18 +34,25 @@ void DistanceLegend::paintEvent(QPaintEvent* /*event*/)
     painter.fillRect(rect(), palette().window());
     const QString title = QStringLiteral("Steps from the start: ");
     const int titleWidth = fontMetrics().horizontalAdvance(title);
-    const int bandHeight = height() / 2;
-    painter.drawText(QRect(0, 0, titleWidth, bandHeight), Qt::AlignVCenter, title);
-    const int last = std::max(1, farthest);
+    const int barHeight = height() / 2;
+    painter.drawText(QRect(0, 0, titleWidth, barHeight), Qt::AlignVCenter, title);
     // Ring squares lie one step from the start or more.
-    const double band = std::min(16.0, double(width() - titleWidth - 8) / last);
-    for (int distance = 1; distance <= last; ++distance) {
-        const QRectF area(titleWidth + (distance - 1) * band, 2, band, bandHeight - 2);
-        painter.fillRect(area, QColor(DistanceShades::shade(distance)));
-        if (distance == 1 || distance % DistanceShades::Cycle == 0) {
-            painter.drawLine(area.topLeft(), area.bottomLeft() + QPointF(0, 4));
-            painter.drawText(QPointF(area.left(), bandHeight + fontMetrics().ascent() + 4),
-                             QString::number(distance));
-        }
+    const int last = std::max(1, farthest);
+    const int barWidth = std::max(1, std::min(WidestStep * last, width() - titleWidth - LabelGap));
+    for (int x = 0; x < barWidth; ++x) {
+        const int distance = 1 + x * last / barWidth;
+        painter.fillRect(QRect(titleWidth + x, 2, 1, barHeight - 2),
+                         QColor(DistanceShades::shade(distance, last)));
+    }
+    const QFontMetrics metrics = fontMetrics();
+    const auto textWidth = [&metrics](int distance) {
+        return metrics.horizontalAdvance(QString::number(distance));
+    };
+    for (const DistanceShades::Label& label :
+         DistanceShades::labels(last, titleWidth, barWidth, width(), textWidth, LabelGap)) {
+        const double middle = DistanceShades::middleOf(label.distance, last, titleWidth, barWidth);
+        painter.drawLine(QPointF(middle, barHeight - 2), QPointF(middle, barHeight + 2));
+        painter.drawText(QPoint(label.left, barHeight + metrics.ascent() + 4),
+                         QString::number(label.distance));
     }
 }

@@ -2,13 +2,13 @@
 
 #include <QPaintEvent>
 #include <QPainter>
-#include <QPainterPath>
 #include <QScreen>
 #include <algorithm>
 #include <utility>
 
 #include "document/mapdocument.h"
 #include "picture/distanceshades.h"
+#include "picture/endmarks.h"
 #include "picture/mapgeometry.h"
 
 using MapView::CellSize;
@@ -85,8 +85,8 @@ void LessonPicture::renderAll()
     for (int y = 0; y <= GridLast; ++y)
         for (int x = 0; x <= GridLast; ++x)
             renderSquare(x, y);
-    startMark = drawMark(true, 'S');
-    finishMark = drawMark(false, 'F');
+    startMark = EndMarks::draw(EndMarks::End::Start, square);
+    finishMark = EndMarks::draw(EndMarks::End::Finish, square);
 }
 
 void LessonPicture::searched(const std::shared_ptr<const Routeseer::Exploration>& record)
@@ -95,6 +95,7 @@ void LessonPicture::searched(const std::shared_ptr<const Routeseer::Exploration>
     for (const Routeseer::Exploration::Step& step : record->steps)
         if (step.event == Routeseer::Exploration::Event::Discovered && step.square < distances.size())
             distances[step.square] = static_cast<std::int16_t>(step.cost);
+    farthest = DistanceShades::farthest(*record);
 }
 
 void LessonPicture::painted(const QRect& squares)
@@ -141,7 +142,7 @@ void LessonPicture::renderSquare(int x, int y)
     if (hasInside && byDistance && document.picture().look(x, y) == MapPicture::Look::Ring) {
         const std::int16_t distance = distances[std::size_t(x + Routeseer::GridSide * y)];
         if (distance > 0)
-            inside = DistanceShades::shade(distance);
+            inside = DistanceShades::shade(distance, farthest);
     }
     // Written straight into the image: the animation renders a square at every step.
     uchar* const bits = scaled.bits();
@@ -170,9 +171,7 @@ void LessonPicture::paintEvent(QPaintEvent* event)
     paintMarks(painter, event->rect());
 }
 
-// The start in a circle and the finish in a square, each frame around its square with its letter
-// beside it: told apart from afar and without colour, the yellow still showing inside. Marked
-// through the rings and the route too, which paint over the yellow until the end.
+// Marked through the rings and the route too, which paint over the yellow until the end.
 void LessonPicture::paintMarks(QPainter& painter, const QRect& shown) const
 {
     const std::optional<MapDocument::Ends>& ends = document.markedEnds();
@@ -183,44 +182,9 @@ void LessonPicture::paintMarks(QPainter& painter, const QRect& shown) const
          {std::pair{ends->start, &startMark}, std::pair{ends->finish, &finishMark}}) {
         if (at.x >= GridLast || at.y >= GridLast)
             continue;
-        // The mark's image has the square's middle at the middle of its left part.
-        const QPoint centre = area.topLeft() + QPoint(at.x * square + (square + gridLine) / 2,
-                                                      at.y * square + (square + gridLine) / 2);
-        const QPoint corner = centre - QPoint(mark->height() / 2, mark->height() / 2);
+        const QPoint corner =
+            EndMarks::corner(*mark, area.topLeft() + QPoint(at.x * square, at.y * square), square, gridLine);
         if (shown.intersects(QRect(corner, mark->size())))
             painter.drawImage(corner, *mark);
     }
-}
-
-QImage LessonPicture::drawMark(bool round, char letter) const
-{
-    const int frameSide = std::max(3 * square, 21);
-    QFont font = this->font();
-    font.setBold(true);
-    font.setPixelSize(std::max(4 * square, 24));
-    QPainterPath text;
-    text.addText(0, 0, font, QString(QLatin1Char(letter)));
-    const QRectF bounds = text.boundingRect();
-    // Room for the frame, the letter beside its upper right corner and the white edges.
-    const int edge = 4;
-    const int side = frameSide + 2 * edge;
-    QImage image(side + int(bounds.width()) + 2 * edge, side, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    const QRect frame(edge, edge, frameSide, frameSide);
-    QPainterPath outline;
-    if (round)
-        outline.addEllipse(frame);
-    else
-        outline.addRect(frame);
-    text.translate(frame.right() + edge - bounds.left(), frame.top() + edge - bounds.top());
-    // Black on white, thick: readable over any colour of the map.
-    for (const auto& [colour, width] : {std::pair{Qt::white, 6}, std::pair{Qt::black, 2}}) {
-        painter.setPen(QPen(colour, width));
-        painter.drawPath(outline);
-    }
-    painter.strokePath(text, QPen(Qt::white, 5));
-    painter.fillPath(text, Qt::black);
-    return image;
 }

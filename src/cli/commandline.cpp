@@ -33,7 +33,10 @@ const QList<Job>& jobs()
         {"solve", {"MAP.map"}, {"from", "to", "json", "search", "moves"}, Jobs::solve},
         {"compare", {"MAP.map"}, {"from", "to", "json", "moves"}, Jobs::compare},
         {"scen", {"FILE.scen"}, {"map", "search", "json"}, Jobs::scen},
-        {"png", {"MAP.map", "OUT.png"}, {"from", "to", "rings", "route", "scale"}, Jobs::png},
+        {"png",
+         {"MAP.map", "OUT.png"},
+         {"from", "to", "rings", "route", "scale", "search", "moves", "shade", "marks"},
+         Jobs::png},
     };
     return all;
 }
@@ -47,8 +50,9 @@ QString description()
                "\n"
                "Jobs:\n"
                "  text MAP.map          print the map as 101 lines of 101 characters, '#' a wall, '.' open\n"
-               "  make TEXT OUT.map     write the map that TEXT draws (- reads the standard input); short\n"
-               "                        lines and missing lines are walls\n"
+               "  make TEXT OUT.map     write the map that TEXT draws (- reads the standard input): '#' a\n"
+               "                        wall, '.' open, one 'S' the start and one 'F' the finish, both\n"
+               "                        open; short lines and missing lines are walls\n"
                "  make --benchmark FILE OUT.map\n"
                "                        write the 101 x 101 window at --at of a benchmark map (type octile)\n"
                "  solve MAP.map         search from --from to --to as the window does (or with --search\n"
@@ -59,17 +63,20 @@ QString description()
                "  scen FILE.scen --map FILE.map\n"
                "                        solve every query of a benchmark scenario on its benchmark map by\n"
                "                        the octile rule and check each cost against the file's\n"
-               "  png MAP.map OUT.png   write the window's map picture after that search, in the format\n"
-               "                        OUT's extension names:\n"
+               "  png MAP.map OUT.png   write the window's map picture after that search (or with --search\n"
+               "                        and --moves; --shade distance and --marks as the lesson view\n"
+               "                        shows them), in the format OUT's extension names:\n"
                "                        %1\n"
                "\n"
                "Searches: %2\n"
-               "(--search; solve: bfs, scen: astar by default).\n"
+               "(--search; solve and png: bfs, scen: astar by default).\n"
                "Move rules: %3 (--moves, default window); jps takes octile only.\n"
                "Squares are X,Y, each 0..100, x the column and y the row; the start and the finish must be\n"
-               "open squares. A job never writes over its input, and replaces only a map (png: a picture),\n"
-               "never a link or anything else. Exit status: 0 done, 1 the search found no route (scen: a\n"
-               "cost was not the least), 2 a file or an argument could not be used.")
+               "open squares. solve, compare and png take a map's text named *.txt for MAP.map too, and\n"
+               "start and finish at its S and F unless --from and --to say otherwise. A job never writes\n"
+               "over its input, and replaces only a map (png: a picture), never a link or anything else.\n"
+               "Exit status: 0 done, 1 the search found no route (scen: a cost was not the least), 2 a file\n"
+               "or an argument could not be used.")
         .arg(PictureFile::writableExtensions().join(QStringLiteral(", ")),
              QString::fromStdString(Searches::methodNames()), QString::fromStdString(Searches::movesNames()));
 }
@@ -85,22 +92,34 @@ void addOptions(QCommandLineParser& parser)
                                  QStringLiteral("FILE..."));
     parser.addOptions({
         {QStringLiteral("from"),
-         QStringLiteral("The start square (solve, compare, png); default %1, where the window starts.")
+         QStringLiteral("The start square (solve, compare, png); default a map text's S, else %1, where "
+                        "the window starts.")
              .arg(squareText(MapView::OpeningStart)),
          QStringLiteral("X,Y")},
         {QStringLiteral("to"),
-         QStringLiteral("The finish square (solve, compare, png); default %1, where the window starts.")
+         QStringLiteral("The finish square (solve, compare, png); default a map text's F, else %1, where "
+                        "the window starts.")
              .arg(squareText(MapView::OpeningFinish)),
          QStringLiteral("X,Y")},
         {QStringLiteral("json"),
          QStringLiteral("Print the result as JSON (solve, compare, scen); solve's mapBytes is the map's "
                         "name with each byte outside printable ASCII, and %, as %XX.")},
-        {QStringLiteral("search"), QStringLiteral("The search (solve, scen)."), QStringLiteral("NAME")},
-        {QStringLiteral("moves"), QStringLiteral("The move rule (solve, compare)."), QStringLiteral("RULE")},
+        {QStringLiteral("search"), QStringLiteral("The search (solve, scen, png)."), QStringLiteral("NAME")},
+        {QStringLiteral("moves"), QStringLiteral("The move rule (solve, compare, png)."),
+         QStringLiteral("RULE")},
         {QStringLiteral("map"), QStringLiteral("The benchmark map of the scenario's queries (scen)."),
          QStringLiteral("FILE.map")},
         {QStringLiteral("rings"), QStringLiteral("Paint the distance rings (png).")},
         {QStringLiteral("route"), QStringLiteral("Paint the route (png).")},
+        {QStringLiteral("shade"),
+         QStringLiteral(
+             "distance: paint every square the search reached in the shade of its distance from "
+             "the start, dark violet near it to pale cream at the farthest, as the lesson view's D "
+             "does (png)."),
+         QStringLiteral("distance")},
+        {QStringLiteral("marks"),
+         QStringLiteral("Mark the start with a circle and an S and the finish with a square and an F, as "
+                        "the lesson view does (png).")},
         {QStringLiteral("scale"),
          QStringLiteral("Enlarge the picture N times, by whole pixels, N from 1 to %1 (png).")
              .arg(LargestScale),
@@ -171,6 +190,8 @@ bool readOptions(const QCommandLineParser& parser, Request* request, QString* pr
     if (!readSquare(parser, QStringLiteral("from"), MapView::OpeningStart, &request->from, problem) ||
         !readSquare(parser, QStringLiteral("to"), MapView::OpeningFinish, &request->to, problem))
         return false;
+    request->fromGiven = parser.isSet(QStringLiteral("from"));
+    request->toGiven = parser.isSet(QStringLiteral("to"));
     request->benchmark = parser.isSet(QStringLiteral("benchmark"));
     if (parser.isSet(QStringLiteral("at")) && !request->benchmark) {
         *problem = QStringLiteral("--at goes with --benchmark");
@@ -190,6 +211,15 @@ bool readOptions(const QCommandLineParser& parser, Request* request, QString* pr
     request->json = parser.isSet(QStringLiteral("json"));
     request->rings = parser.isSet(QStringLiteral("rings"));
     request->route = parser.isSet(QStringLiteral("route"));
+    request->marks = parser.isSet(QStringLiteral("marks"));
+    if (parser.isSet(QStringLiteral("shade"))) {
+        if (parser.value(QStringLiteral("shade")) != QLatin1String("distance")) {
+            *problem = QStringLiteral("--shade %1: the one shade is distance")
+                           .arg(parser.value(QStringLiteral("shade")));
+            return false;
+        }
+        request->shadeByDistance = true;
+    }
     bool whole = false;
     request->scale = parser.value(QStringLiteral("scale")).toInt(&whole);
     if (!whole || request->scale < 1 || request->scale > LargestScale) {

@@ -76,10 +76,12 @@ QByteArray asJson(const CommandLine::Request& request, Moves moves, const std::v
 
 } // namespace
 
-int compare(const CommandLine::Request& request)
+int compare(const CommandLine::Request& given)
 {
-    if (!loadMapFile(request.files[0]) || !endsOpen(request))
+    const std::optional<CommandLine::Request> placed = loadMap(given);
+    if (!placed)
         return ExitStatus::BadInput;
+    const CommandLine::Request& request = *placed;
     const Moves moves = request.moves.value_or(Moves::Window);
     const Grid grid = Grid::fromWindowMap();
     Searcher searcher(grid);

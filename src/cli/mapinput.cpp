@@ -1,5 +1,8 @@
 // What the jobs that work on a map file share: the load and the search, as the window does them, and
 // how a place in a text is told.
+#include <QByteArray>
+
+#include "cli/boundedinput.h"
 #include "cli/exitstatus.h"
 #include "cli/jobs.h"
 #include "map/routeseer.h"
@@ -13,6 +16,35 @@ bool loadMapFile(const std::string& path)
         return true;
     ExitStatus::fail(QStringLiteral("%1: %2").arg(CommandLine::shown(path), QString::fromStdString(why)));
     return false;
+}
+
+int readMapText(const std::string& source, MapText::Ends* ends)
+{
+    BoundedInput::Reader input(source);
+    std::string why, text;
+    if (!input.opened(&why) || !input.readAll(MapText::LongestText, text, &why))
+        return ExitStatus::fail(
+            QStringLiteral("%1: %2").arg(CommandLine::shown(source), QString::fromStdString(why)));
+    const std::optional<MapText::Problem> problem = MapText::toMap(text, ends);
+    return problem ? problemAt(source, *problem) : ExitStatus::Done;
+}
+
+std::optional<CommandLine::Request> loadMap(const CommandLine::Request& request)
+{
+    const std::string& path = request.files[0];
+    CommandLine::Request placed = request;
+    if (QByteArray::fromStdString(path).toLower().endsWith(".txt")) {
+        MapText::Ends ends;
+        if (readMapText(path, &ends) != ExitStatus::Done)
+            return std::nullopt;
+        placed.from = request.fromGiven ? request.from : ends.start.value_or(request.from);
+        placed.to = request.toGiven ? request.to : ends.finish.value_or(request.to);
+    } else if (!loadMapFile(path)) {
+        return std::nullopt;
+    }
+    if (!endsOpen(placed))
+        return std::nullopt;
+    return placed;
 }
 
 int problemAt(const std::string& source, const MapText::Problem& problem)

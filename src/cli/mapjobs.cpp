@@ -17,12 +17,13 @@ using CommandLine::shown;
 int readSource(const CommandLine::Request& request)
 {
     const std::string& source = request.files[0];
+    if (!request.benchmark)
+        return readMapText(source, nullptr);
     BoundedInput::Reader input(source);
-    std::string why, text;
-    if (!input.opened(&why) || (!request.benchmark && !input.readAll(MapText::LongestText, text, &why)))
+    std::string why;
+    if (!input.opened(&why))
         return ExitStatus::fail(QStringLiteral("%1: %2").arg(shown(source), QString::fromStdString(why)));
-    const std::optional<MapText::Problem> problem =
-        request.benchmark ? BenchmarkMap::read(input, request.at) : MapText::toMap(text);
+    const std::optional<MapText::Problem> problem = BenchmarkMap::read(input, request.at);
     return problem ? problemAt(source, *problem) : ExitStatus::Done;
 }
 

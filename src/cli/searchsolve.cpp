@@ -61,21 +61,28 @@ QByteArray asJson(const CommandLine::Request& request, const Grid& grid, Method 
 
 } // namespace
 
-int solveWithSearches(const CommandLine::Request& request)
+void tellNoRoute(const CommandLine::Request& request)
 {
-    const Method method = request.search.value_or(Method::Bfs);
-    const Moves moves = request.moves.value_or(Moves::Window);
+    Platform::showMessage("no route from " + std::to_string(request.from.x) + "," +
+                          std::to_string(request.from.y) + " to " + std::to_string(request.to.x) + "," +
+                          std::to_string(request.to.y));
+}
+
+int solveWithSearches(const CommandLine::Request& given)
+{
+    const Method method = given.search.value_or(Method::Bfs);
+    const Moves moves = given.moves.value_or(Moves::Window);
     if (const std::string refused = refusal(method, moves); !refused.empty())
         return ExitStatus::fail(QString::fromStdString(refused));
-    if (!loadMapFile(request.files[0]) || !endsOpen(request))
+    const std::optional<CommandLine::Request> placed = loadMap(given);
+    if (!placed)
         return ExitStatus::BadInput;
+    const CommandLine::Request& request = *placed;
     const Grid grid = Grid::fromWindowMap();
     Searcher searcher(grid);
     const Outcome outcome = searcher.find(method, moves, squareOf(request.from), squareOf(request.to));
     if (!outcome.figures.found)
-        Platform::showMessage("no route from " + std::to_string(request.from.x) + "," +
-                              std::to_string(request.from.y) + " to " + std::to_string(request.to.x) + "," +
-                              std::to_string(request.to.y));
+        tellNoRoute(request);
     const int printed =
         ExitStatus::print(request.json ? asJson(request, grid, method, moves, outcome, searcher.route())
                                        : asText(grid, moves, outcome, searcher.route()));

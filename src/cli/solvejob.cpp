@@ -69,13 +69,15 @@ QByteArray asText(const CommandLine::Request& request)
 
 } // namespace
 
-int solve(const CommandLine::Request& request)
+int solve(const CommandLine::Request& given)
 {
-    if (request.search.value_or(Searches::Method::Bfs) != Searches::Method::Bfs ||
-        request.moves.value_or(Searches::Moves::Window) != Searches::Moves::Window)
-        return solveWithSearches(request);
-    if (!loadMapFile(request.files[0]) || !endsOpen(request))
+    if (given.search.value_or(Searches::Method::Bfs) != Searches::Method::Bfs ||
+        given.moves.value_or(Searches::Moves::Window) != Searches::Moves::Window)
+        return solveWithSearches(given);
+    const std::optional<CommandLine::Request> placed = loadMap(given);
+    if (!placed)
         return ExitStatus::BadInput;
+    const CommandLine::Request& request = *placed;
     const bool found = search(request);
     const int printed = ExitStatus::print(request.json ? asJson(request) : asText(request));
     if (printed != ExitStatus::Done)

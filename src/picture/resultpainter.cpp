@@ -60,9 +60,10 @@ bool paintStep(MapPicture& picture, const Result& result, Part part, int index)
 void paintAll(MapPicture& picture, const Result& result, bool rings, bool route, const PathStep& start,
               const PathStep& finish)
 {
-    // Every index of the queue, as the window's animation takes them.
+    // Every entry the search filled, in order: those it did not fill paint nothing, and a search
+    // that finds a square again more often than the window's queue holds paints each time.
     if (rings)
-        for (int i = 0; i < NodeQueueSize; ++i)
+        for (int i = 0; i < result.filledEntries(); ++i)
             paintStep(picture, result, Part::Rings, i);
     if (route)
         for (int k = 0; k <= result.routeLength(); ++k)

@@ -204,6 +204,32 @@ TEST(Solve, PrintsTheCoresSearchAndItsRoute)
     EXPECT_EQ(QJsonDocument::fromJson(shell.readAll())["mapBytes"].toString(), named + "%FF%25.map");
 }
 
+TEST(Solve, TakesTheStartAndTheFinishAMapsTextMarksUnlessTold)
+{
+    const QTemporaryDir scratch;
+    const QString map = scratch.filePath(QStringLiteral("map.txt"));
+    // On an open map with S at (10, 10) and F at (20, 13): the square (30, 40), the options, and the
+    // route's ends or the message.
+    const std::tuple<char, QStringList, QByteArray> cases[] = {
+        {'.', {}, "10,10 20,13"},
+        {'.', {"--from", "12,12"}, "12,12 20,13"},
+        {'.', {"--to", "1,1"}, "10,10 1,1"},
+        {'S', {}, "map.txt:41:31: a second start 'S'; the first is on line 11"},
+    };
+    for (const auto& [at30x40, options, said] : cases) {
+        QList<QByteArray> rows(GridSide, QByteArray(GridSide, '.'));
+        rows[10][10] = 'S';
+        rows[13][20] = 'F';
+        rows[40][30] = at30x40;
+        QFile file(map);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(rows.join('\n')) > 0);
+        file.close();
+        const Ran run = routeseerMap(QStringList{QStringLiteral("solve"), map} + options);
+        const QList<QByteArray> out = run.out.trimmed().split('\n');
+        EXPECT_TRUE((run.status ? run.err : out[2] + ' ' + out.back()).contains(said)) << lines(run.err);
+    }
+}
+
 TEST(Solve, BadArgumentsEndWithStatusTwoAndSayWhy)
 {
     const QString map = QDir(QStringLiteral(BUNDLED_MAPS_DIR)).filePath(QStringLiteral("blankmap.map"));
@@ -217,6 +243,8 @@ TEST(Solve, BadArgumentsEndWithStatusTwoAndSayWhy)
         {{"solve", map, "--rings"}, "--rings"},
         {{"solve", "/nonexistent/a.map"}, "/nonexistent/a.map: "},
         {{"png", map, "out.png", "--scale", "0"}, "--scale 0"},
+        {{"png", map, "out.png", "--shade", "cost"}, "--shade cost: the one shade is distance"},
+        {{"png", map, "out.png", "--search", "jps"}, "jps moves by the octile rule only"},
         {{"draw", map}, "draw"},
         {{"text"}, "usage: routeseer-map text MAP.map"},
     };

@@ -36,11 +36,12 @@ QString firstDifference(const LessonPicture& view, const QImage& window, bool by
     if (view.squareSize() != square)
         return QStringLiteral("%1 pixels a square, not %2").arg(view.squareSize()).arg(square);
     const QImage& scaled = view.scaledMap();
+    const int farthest = *std::max_element(&DistanceGrid(0, 0), &DistanceGrid(0, 0) + SquareCount);
     for (int y = 0; y < GridLast; ++y)
         for (int x = 0; x < GridLast; ++x) {
             QRgb inside = window.pixel(MapView::CellSize * x + 2, MapView::CellSize * y + 2);
             if (byDistance && isRingColour(inside) && DistanceGrid(x, y) > 0)
-                inside = DistanceShades::shade(DistanceGrid(x, y));
+                inside = DistanceShades::shade(DistanceGrid(x, y), farthest);
             const QRgb gridLine = window.pixel(MapView::CellSize * x, MapView::CellSize * y + 2);
             const QPoint corner(x * square, y * square);
             const QPoint insidePixels[] = {corner + QPoint(line, line),

@@ -1,5 +1,5 @@
-// The legend of the lesson view's distance shades: a band for every distance of the last search,
-// counted every ten.
+// The legend of the lesson view's distance shades: the ramp from one step to the last search's
+// farthest as a continuous bar, with as many round labels under it as fit.
 #pragma once
 
 #include <QWidget>

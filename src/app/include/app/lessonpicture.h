@@ -1,7 +1,7 @@
 // The map picture of the lesson view: the document's picture as large as the widget allows, every
 // square a block of whole screen pixels (its grid line too), so that squares and lines stay even at
 // any size; the start and the finish marked with shapes and letters around their yellow; and on
-// request the rings in one shade per distance instead of the window's shades.
+// request the rings in the shade of their distance on the legend's ramp instead of the window's shades.
 #pragma once
 
 #include <QImage>
@@ -43,7 +43,6 @@ class LessonPicture : public QWidget {
     void searched(const std::shared_ptr<const Routeseer::Exploration>& record);
     void renderPainted();
     void paintMarks(QPainter& painter, const QRect& shown) const;
-    QImage drawMark(bool round, char letter) const;
 
     const MapDocument& document;
     QImage scaled;
@@ -57,6 +56,7 @@ class LessonPicture : public QWidget {
     QImage finishMark;
     bool byDistance = false;
     std::vector<std::int16_t> distances; // of the last search, by square number
+    int farthest = 0;                    // the last search's, where the shades end, as the legend's do
     // The animation paints thousands of squares a second: they are rendered and shown at most at
     // the screen's pace.
     std::vector<bool> toRender; // by square number, x + 101 y

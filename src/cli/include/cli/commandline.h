@@ -20,14 +20,18 @@ struct Request {
     std::vector<std::string> files; // the job's files as given, bytes in any encoding, in usage order
     Routeseer::PathStep from;
     Routeseer::PathStep to;
+    bool fromGiven = false; // --from and --to given: they win over the ends a map's text marks
+    bool toGiven = false;
     bool json = false;
     bool rings = false;
     bool route = false;
     int scale = 1;
-    bool benchmark = false;                 // make: TEXT is a benchmark map
-    BenchmarkMap::Corner at;                // make --benchmark: the benchmark square at (0, 0) here
-    std::optional<Searches::Method> search; // solve, scen: as given; each job has its own default
-    std::optional<Searches::Moves> moves;   // solve, compare
+    bool shadeByDistance = false; // png --shade distance: reached squares in the ramp of their distance
+    bool marks = false;           // png: the start and the finish marked as the lesson view marks them
+    bool benchmark = false;       // make: TEXT is a benchmark map
+    BenchmarkMap::Corner at;      // make --benchmark: the benchmark square at (0, 0) here
+    std::optional<Searches::Method> search; // solve, scen, png: as given; each job has its own default
+    std::optional<Searches::Moves> moves;   // solve, compare, png
     std::string map;                        // scen: the benchmark map its queries are on
 };
 
