@@ -122,7 +122,7 @@ ComparisonView::ComparisonView(Form1& shown, QWidget* parent) : QWidget(parent),
 
     paneGrid = new QGridLayout;
     for (int index = 0; index < Panes; ++index) {
-        panes[index] = new ComparePane;
+        panes[index] = new ComparePane(this);
         panes[index]->setObjectName(QStringLiteral("comparePane%1").arg(index + 1));
         auto* mouse = new MapMouse(window, *panes[index],
                                    [pane = panes[index]](QPoint point) { return pane->squareAt(point); });
