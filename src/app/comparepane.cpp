@@ -9,6 +9,7 @@
 
 #include "app/groupednumber.h"
 #include "map/routeseer.h"
+#include "picture/endmarks.h"
 #include "picture/searchshades.h"
 
 using Routeseer::NoSquare;
@@ -72,6 +73,8 @@ void ComparePane::resizeEvent(QResizeEvent* /*event*/)
     const int down = (height() - 2 * textHeight - 12) / std::max(1, rows);
     square = std::max(1, std::min(across, down));
     gridLine = square >= GridLineFrom ? 1 : 0;
+    startMark = EndMarks::draw(EndMarks::End::Start, square);
+    finishMark = EndMarks::draw(EndMarks::End::Finish, square);
     image = QImage(columns * square + gridLine, rows * square + gridLine, QImage::Format_RGB32);
     const int spare = std::max(0, height() - 2 * textHeight - 12 - image.height());
     origin = QPoint((width() - image.width()) / 2, textHeight + 6 + spare / 2);
@@ -267,37 +270,13 @@ void ComparePane::paintEnds(QPainter& painter) const
     if (!replay)
         return;
     const Routeseer::Exploration& record = replay->record();
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing);
-    QFont letters = font();
-    letters.setBold(true);
-    painter.setFont(letters);
-    letters.setPixelSize(std::max(10, std::min(font().pixelSize(), square * 4)));
-    const double side = std::max(square * 2.0, 9.0);
-    const double letterSize = QFontMetrics(letters).height();
-    for (const auto& [number, round, letter] : {std::tuple{record.start, true, QStringLiteral("S")},
-                                                std::tuple{record.finish, false, QStringLiteral("F")}}) {
+    for (const auto& [number, mark] :
+         {std::pair{record.start, &startMark}, std::pair{record.finish, &finishMark}}) {
         if (number == NoSquare || number >= static_cast<SquareNumber>(columns * rows))
             continue;
-        QRectF frame(QPointF(), QSizeF(side, side));
-        frame.moveCenter(centreOf(number));
-        QPainterPath outline;
-        if (round)
-            outline.addEllipse(frame);
-        else
-            outline.addRect(frame);
-        // Black on white: readable over any shade, and told apart by shape without colour.
-        painter.setPen(QPen(Qt::white, 5));
-        painter.drawPath(outline);
-        painter.setPen(QPen(Qt::black, 2));
-        painter.drawPath(outline);
-        const QRectF beside(frame.right() + 1, frame.top() - letterSize * 0.75, letterSize, letterSize);
-        QPainterPath text;
-        text.addText(beside.left(), beside.bottom(), letters, letter);
-        painter.strokePath(text, QPen(Qt::white, 4));
-        painter.fillPath(text, Qt::black);
+        const QPoint corner = origin + QPoint(record.xOf(number) * square, record.yOf(number) * square);
+        painter.drawImage(EndMarks::corner(*mark, corner, square, gridLine), *mark);
     }
-    painter.restore();
 }
 
 QString ComparePane::figures() const

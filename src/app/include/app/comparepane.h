@@ -62,6 +62,8 @@ class ComparePane : public QWidget {
     int columns = 0;
     int rows = 0;
     QImage image;
+    QImage startMark;
+    QImage finishMark;
     QPoint origin; // of the map in the widget
     int square = 1;
     int gridLine = 0;
